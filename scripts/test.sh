@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what the build needs, builds, and runs every test under Wine, each
+# group of tests on a virtual display of its own. Extra arguments go to ctest.
+set -euo pipefail
+. "$(dirname "$0")/wine-env.sh"
+cd "$root"
+
+bash scripts/setup.sh
+cmake --preset mingw
+cmake --build --preset mingw
+
+pids=()
+cleanup() {
+  WINEPREFIX="$build_dir/wineprefix" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$build_dir/wineprefix-e2e" wineserver -k >/dev/null 2>&1 || true
+  [ "${#pids[@]}" -gt 0 ] && kill "${pids[@]}" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+read -r pid n < <(start_xvfb 90) && pids+=("$pid")
+export DISPLAY=":$n"
+read -r pid n < <(start_xvfb $((n + 1))) && pids+=("$pid")
+export DURADARUDO_E2E_DISPLAY=":$n"
+
+ensure_prefix "$build_dir/wineprefix" & ensure_prefix "$build_dir/wineprefix-e2e" & wait
+ctest --preset mingw "$@"

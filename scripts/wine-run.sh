@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs one Windows executable under Wine: CTest starts every test through here.
+# DURADARUDO_PROFILE=e2e selects the second prefix and display, so that the
+# end-to-end tests, which start the real program, share nothing with the others.
+set -euo pipefail
+. "$(dirname "$0")/wine-env.sh"
+
+if [ "${DURADARUDO_PROFILE:-}" = e2e ]; then
+  export WINEPREFIX="$build_dir/wineprefix-e2e"
+  export DISPLAY="${DURADARUDO_E2E_DISPLAY:-${DISPLAY:-}}"
+else
+  export WINEPREFIX="$build_dir/wineprefix"
+fi
+if [ -z "${DISPLAY:-}" ]; then
+  echo "wine-run: no display; run the tests through scripts/test.sh" >&2
+  exit 2
+fi
+ensure_prefix "$WINEPREFIX"
+exec wine "$@"

@@ -1,0 +1,18 @@
+#include "platform/Gdi.h"
+
+#include "platform/Form.h"
+
+#include <cmath>
+
+namespace forms {
+
+Font CreatePointFont(const char* face, double points)
+{
+    const int dpi = 1440 / TwipsPerPixelY();
+    const int height = -static_cast<int>(std::lround(points * dpi / 72.0));
+    return Font(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+}  // namespace forms
