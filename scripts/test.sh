@@ -22,5 +22,5 @@ export DISPLAY=":$n"
 read -r pid n < <(start_xvfb $((n + 1))) && pids+=("$pid")
 export DURADARUDO_E2E_DISPLAY=":$n"
 
-ensure_prefix "$build_dir/wineprefix" & ensure_prefix "$build_dir/wineprefix-e2e" & wait
+ensure_prefix "$build_dir/wineprefix" unmanaged & ensure_prefix "$build_dir/wineprefix-e2e" unmanaged & wait
 ctest --preset mingw "$@"

@@ -9,14 +9,19 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer prompts when a prefix is created.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
-# Creates the prefix once; concurrent callers wait for the first one.
+# Creates the prefix once; concurrent callers wait for the first one. With
+# "unmanaged" Wine draws its windows without asking a window manager: on Xvfb,
+# where there is none, it otherwise waits two seconds for every window it hides.
 ensure_prefix() {
-  local prefix=$1
+  local prefix=$1 mode=${2:-}
   mkdir -p "$prefix"
   (
     flock 9
     if [ ! -f "$prefix/.duradarudo-ready" ]; then
       WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1
+      if [ "$mode" = unmanaged ]; then
+        WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+      fi
       WINEPREFIX="$prefix" wineserver -w
       touch "$prefix/.duradarudo-ready"
     fi

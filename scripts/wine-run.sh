@@ -15,5 +15,5 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "wine-run: no display; run the tests through scripts/test.sh" >&2
   exit 2
 fi
-ensure_prefix "$WINEPREFIX"
+ensure_prefix "$WINEPREFIX" unmanaged
 exec wine "$@"
