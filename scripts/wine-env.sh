@@ -19,6 +19,8 @@ ensure_prefix() {
     flock 9
     if [ ! -f "$prefix/.duradarudo-ready" ]; then
       WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1
+      # Windows always has the per-user Run key; a new Wine prefix lacks it.
+      WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /f >/dev/null 2>&1
       if [ "$mode" = unmanaged ]; then
         WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
       fi

@@ -334,11 +334,16 @@ void RunMessageLoop()
     MSG msg;
     while (AnyFormLoaded()) {
         if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return;
-        HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (root && FormOfWindow(root) && IsDialogMessageA(root, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        ProcessMessage(msg);
     }
+}
+
+void ProcessMessage(MSG& msg)
+{
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root && FormOfWindow(root) && IsDialogMessageA(root, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
 }
 
 void End()

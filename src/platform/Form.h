@@ -121,6 +121,9 @@ int MsgBox(std::string_view prompt, UINT style = MB_OK);
 
 // Dispatches messages, with dialog navigation, until no form is loaded.
 void RunMessageLoop();
+// Dispatches one message as the loop does: Tab, Enter and Escape in a form
+// navigate it like a dialog.
+void ProcessMessage(MSG& msg);
 bool AnyFormLoaded();
 
 // Screen metrics.

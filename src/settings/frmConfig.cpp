@@ -48,9 +48,7 @@ int CheckedIf(bool condition) { return condition ? 1 : 0; }
 // logon, can never split a path with blanks and run another program instead.
 std::string QuotedExecutablePath()
 {
-    std::string quoted(1, '"');
-    quoted.append(forms::App::Path()).append("\\").append(forms::App::EXEName()).append(".exe\"");
-    return quoted;
+    return "\"" + forms::App::Path() + "\\" + forms::App::EXEName() + ".exe\"";
 }
 
 }  // namespace

@@ -6,15 +6,29 @@ namespace {
 
 MessageBoxWatcher* current = nullptr;
 
-// The message box's text and icon controls.
+// The message box's text control.
 constexpr int BoxTextId = 0xFFFF;
-constexpr int BoxIconId = 0x14;
 
 std::string TextOf(HWND hwnd)
 {
     char buffer[1024] = {};
     GetWindowTextA(hwnd, buffer, sizeof buffer);
     return buffer;
+}
+
+BOOL CALLBACK FindIcon(HWND child, LPARAM found)
+{
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TRUE;
+    *reinterpret_cast<HICON*>(found) = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    return FALSE;
+}
+
+// The icon that a box shows, whatever its control is numbered.
+HICON IconOf(HWND box)
+{
+    HICON icon = nullptr;
+    EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&icon));
+    return icon;
 }
 
 bool IsMessageBox(HWND hwnd)
@@ -30,7 +44,7 @@ MessageBoxWatcher::MessageBoxWatcher(OnOpen onOpen) : onOpen_(std::move(onOpen))
 {
     if (current) throw std::logic_error("one MessageBoxWatcher at a time");
     current = this;
-    hook_ = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+    hook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, GetCurrentThreadId());
 }
 
 MessageBoxWatcher::~MessageBoxWatcher()
@@ -43,17 +57,13 @@ void MessageBoxWatcher::Answer(const SeenBox& box) { PostMessageA(box.hwnd, WM_C
 
 LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_ACTIVATE && current) {
-        HWND hwnd = reinterpret_cast<HWND>(wParam);
-        bool known = false;
-        for (const SeenBox& b : current->boxes_) known = known || b.hwnd == hwnd;
-        if (!known && IsMessageBox(hwnd)) {
-            HWND icon = GetDlgItem(hwnd, BoxIconId);
-            SeenBox box{hwnd, TextOf(hwnd), TextOf(GetDlgItem(hwnd, BoxTextId)),
-                        icon ? reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0)) : nullptr};
-            current->boxes_.push_back(box);
-            if (current->onOpen_) current->onOpen_(box);
-        }
+    // A box's text and icon are in place once its WM_INITDIALOG has returned.
+    auto* call = reinterpret_cast<CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && current && call->message == WM_INITDIALOG && IsMessageBox(call->hwnd)) {
+        HWND hwnd = call->hwnd;
+        SeenBox box{hwnd, TextOf(hwnd), TextOf(GetDlgItem(hwnd, BoxTextId)), IconOf(hwnd)};
+        current->boxes_.push_back(box);
+        if (current->onOpen_) current->onOpen_(box);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Sees every message box of this thread as it opens (a CBT hook), records its
+// Sees every message box of this thread as it opens (a hook on its dialog set-up), records its
 // caption, text and icon, and lets the test answer it.
 
 #include <windows.h>

@@ -1,5 +1,7 @@
 #include "support/TestDesktop.h"
 
+#include "platform/Form.h"
+
 #include <vector>
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
@@ -7,10 +9,7 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     const DWORD start = GetTickCount();
     for (;;) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) forms::ProcessMessage(msg);
         if (condition()) return true;
         const DWORD elapsed = GetTickCount() - start;
         if (elapsed >= timeoutMs) return condition();

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-// Dispatches this thread's messages until the condition holds or the time is
+// Dispatches this thread's messages, as the program's loop does, until the condition holds or the time is
 // up; returns whether it held.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
