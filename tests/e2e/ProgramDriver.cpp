@@ -1,1 +1,243 @@
-// (to be written)
+#include "e2e/ProgramDriver.h"
+
+#include "platform/SettingsStore.h"
+#include "support/TestDesktop.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+constexpr const char* TestFolderName = "Vendrel pro test";
+
+std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
+
+std::string ThisExePath()
+{
+    char buffer[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    return buffer;
+}
+
+// The build puts the test exe in build\tests and the program in build.
+std::string BuiltProgramPath() { return FolderOf(FolderOf(ThisExePath())) + "\\Duradarudo.exe"; }
+
+std::string TestFolder()
+{
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    std::string folder = std::string(temp) + TestFolderName;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+std::string BaseName(const std::string& fileName) { return fileName.substr(0, fileName.rfind('.')); }
+
+std::string ClassOf(HWND hwnd)
+{
+    char cls[256] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    return cls;
+}
+
+// A message sent to another thread is handled only when that thread pumps
+// messages, so the reply means the program has come back to a message loop.
+bool Answers(HWND window, DWORD timeoutMs)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
+}  // namespace
+
+ProgramDriver::ProgramDriver(const std::string& fileName)
+    : exePath_(TestFolder() + "\\" + fileName), appName_(BaseName(fileName))
+{
+    if (!CopyFileA(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE))
+        throw std::runtime_error("cannot copy the program to " + exePath_ + ": error " +
+                                 std::to_string(GetLastError()));
+    ForgetEverything();
+}
+
+ProgramDriver::~ProgramDriver()
+{
+    Kill();
+    ForgetEverything();
+    DeleteFileA(exePath_.c_str());
+    RemoveDirectoryA(FolderOf(exePath_).c_str());  // once the last copy is gone
+}
+
+void ProgramDriver::ForgetEverything() const
+{
+    ForgetSettings(appName_);
+    DeleteValue(HKEY_CURRENT_USER, RunKey, appName_.c_str());
+}
+
+void ProgramDriver::Start()
+{
+    process_.reset();  // a copy still running would hold the chord
+    process_ = std::make_unique<ChildProcess>(exePath_, FolderOf(exePath_));
+    HWND hotkeyWindow = WaitForWindow(HotkeyWindowClass, HotkeyWindowCaption);
+    if (!hotkeyWindow) throw std::runtime_error("the program showed no hotkey window");
+    // Its start-up runs before the program's first message loop.
+    if (!Answers(hotkeyWindow, WaitBoundMs)) throw std::runtime_error("the program does not answer");
+}
+
+void ProgramDriver::Kill() { process_.reset(); }
+
+bool ProgramDriver::IsRunning() const
+{
+    return process_ && WaitForSingleObject(process_->Handle(), 0) == WAIT_TIMEOUT;
+}
+
+HWND ProgramDriver::WaitForWindow(const std::string& className, const std::string& caption, DWORD timeoutMs) const
+{
+    return process_ ? WaitForWindowOf(process_->Id(), className, caption, timeoutMs) : nullptr;
+}
+
+bool ProgramDriver::HasWindow(const std::string& className, const std::string& caption) const
+{
+    return process_ && !WindowsOf(process_->Id(), className, caption).empty();
+}
+
+bool ProgramDriver::WaitUntilGone(HWND window, DWORD timeoutMs) const
+{
+    return PumpUntil([&] { return !IsWindow(window); }, timeoutMs);
+}
+
+std::vector<MessageBoxSeen> ProgramDriver::MessageBoxes() const
+{
+    std::vector<MessageBoxSeen> boxes;
+    if (!process_) return boxes;
+    for (HWND box : WindowsOf(process_->Id(), "#32770"))
+        boxes.push_back({box, TextOf(box), MessageBoxText(box)});
+    return boxes;
+}
+
+std::vector<MessageBoxSeen> ProgramDriver::WaitForMessageBoxes(size_t count, DWORD timeoutMs) const
+{
+    std::vector<MessageBoxSeen> boxes;
+    PumpUntil([&] {
+        boxes = MessageBoxes();
+        return boxes.size() >= count;
+    }, timeoutMs);
+    return boxes;
+}
+
+bool ProgramDriver::Answer(const MessageBoxSeen& box) const
+{
+    HWND ok = GetDlgItem(box.hwnd, IDOK);
+    if (!ok) return false;
+    controls::ClickAndGoOn(ok);
+    return WaitUntilGone(box.hwnd);
+}
+
+std::optional<std::string> ProgramDriver::Setting(const std::string& section, const std::string& key) const
+{
+    return StoredSetting(appName_, section, key);
+}
+
+void ProgramDriver::StoreSetting(const std::string& section, const std::string& key, const std::string& text) const
+{
+    ::StoreSetting(appName_, section, key, text);
+}
+
+bool ProgramDriver::HasAnySetting() const
+{
+    HKEY key = nullptr;
+    const std::string path = std::string(forms::SettingsRoot) + "\\" + appName_;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+std::optional<RegValue> ProgramDriver::RunValue() const
+{
+    return ReadValue(HKEY_CURRENT_USER, RunKey, appName_.c_str());
+}
+
+// --- controls ---------------------------------------------------------------
+
+namespace controls {
+
+namespace {
+
+struct ChildSearch {
+    const std::string* className;
+    const std::string* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND hwnd, LPARAM param)
+{
+    auto& s = *reinterpret_cast<ChildSearch*>(param);
+    if (ClassOf(hwnd) != *s.className) return TRUE;
+    if (!s.caption->empty() && TextOf(hwnd) != *s.caption) return TRUE;
+    s.found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND Find(HWND parent, const std::string& className, const std::string& caption)
+{
+    ChildSearch s{&className, &caption, nullptr};
+    EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+bool IsChecked(HWND button)
+{
+    DWORD_PTR state = 0;
+    SendMessageTimeoutA(button, BM_GETCHECK, 0, 0, SMTO_NORMAL, WaitBoundMs, &state);
+    return state == BST_CHECKED;
+}
+
+void Click(HWND button)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, WaitBoundMs, &result);
+}
+
+void ClickAndGoOn(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+void SetText(HWND control, const std::string& text)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL, WaitBoundMs,
+                        &result);
+}
+
+// The system carries the item's text back from the other process, as it does
+// for WM_GETTEXT; the buffer is sized by the item's length first.
+std::vector<std::string> ComboItems(HWND combo)
+{
+    auto send = [combo](UINT message, WPARAM wParam, LPARAM lParam) {
+        DWORD_PTR result = static_cast<DWORD_PTR>(CB_ERR);
+        SendMessageTimeoutA(combo, message, wParam, lParam, SMTO_NORMAL, WaitBoundMs, &result);
+        return static_cast<LRESULT>(result);
+    };
+    std::vector<std::string> items;
+    const LRESULT count = send(CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = send(CB_GETLBTEXTLEN, i, 0);
+        if (length < 0) break;
+        std::string item(static_cast<size_t>(length) + 1, '\0');
+        const LRESULT copied = send(CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+        item.resize(static_cast<size_t>(std::max<LRESULT>(copied, 0)));
+        items.push_back(item);
+    }
+    return items;
+}
+
+}  // namespace controls
+
+bool WaitForChordHeld(UINT modifiers, UINT virtualKey, DWORD timeoutMs)
+{
+    return PumpUntil([&] { return ChordIsHeld(modifiers, virtualKey); }, timeoutMs);
+}
+
+bool WaitForChordFree(UINT modifiers, UINT virtualKey, DWORD timeoutMs)
+{
+    return PumpUntil([&] { return !ChordIsHeld(modifiers, virtualKey); }, timeoutMs);
+}

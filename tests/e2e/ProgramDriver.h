@@ -1,1 +1,95 @@
 #pragma once
+// Works the built program from outside, as a user would: a copy of the exe in a
+// folder whose path has blanks, started as its own process, its windows found by
+// class and caption, its controls read and clicked, its message boxes answered,
+// chords pressed, and its registry entries read back.
+
+#include "support/ProcessWindows.h"
+#include "support/TestRegistry.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+inline constexpr const char* HotkeyWindowClass = "frmHotKeys";
+inline constexpr const char* HotkeyWindowCaption = "Form1";
+inline constexpr const char* SettingsWindowClass = "frmConfig";
+inline constexpr const char* SettingsWindowCaption = "Vendrel pro configuration";
+inline constexpr const char* ProgramTitle = "Duradarudo";
+inline constexpr const char* RunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+inline constexpr DWORD WaitBoundMs = 10000;
+
+struct MessageBoxSeen {
+    HWND hwnd;
+    std::string caption;
+    std::string text;
+};
+
+class ProgramDriver {
+public:
+    // Copies the built exe as "<temp>\Vendrel pro test\<fileName>" and forgets
+    // the settings and the Run value of that name.
+    explicit ProgramDriver(const std::string& fileName = "Duradarudo.exe");
+    // Ends the program, forgets its settings and Run value, removes the copy.
+    ~ProgramDriver();
+    ProgramDriver(const ProgramDriver&) = delete;
+    ProgramDriver& operator=(const ProgramDriver&) = delete;
+
+    const std::string& ExePath() const { return exePath_; }
+    const std::string& AppName() const { return appName_; }
+
+    // Starts the program and waits until its start-up has run: the hidden
+    // hotkey window exists and the program's thread answers messages.
+    void Start();
+    // Ends the process the way the tests must: there is no exit command yet.
+    void Kill();
+    bool IsRunning() const;
+
+    HWND WaitForWindow(const std::string& className, const std::string& caption, DWORD timeoutMs = WaitBoundMs) const;
+    bool HasWindow(const std::string& className, const std::string& caption) const;
+    bool WaitUntilGone(HWND window, DWORD timeoutMs = WaitBoundMs) const;
+
+    // The program's open message boxes.
+    std::vector<MessageBoxSeen> MessageBoxes() const;
+    // Waits until at least `count` boxes are open and returns them all (fewer
+    // when the bound ran out).
+    std::vector<MessageBoxSeen> WaitForMessageBoxes(size_t count = 1, DWORD timeoutMs = WaitBoundMs) const;
+    // Presses the box's OK button and waits for the box to close.
+    bool Answer(const MessageBoxSeen& box) const;
+
+    // This program's settings and Run value, as stored.
+    std::optional<std::string> Setting(const std::string& section, const std::string& key) const;
+    void StoreSetting(const std::string& section, const std::string& key, const std::string& text) const;
+    bool HasAnySetting() const;
+    std::optional<RegValue> RunValue() const;
+
+private:
+    void ForgetEverything() const;
+
+    std::string exePath_;
+    std::string appName_;
+    std::unique_ptr<ChildProcess> process_;
+};
+
+// The controls of a window of another process.
+namespace controls {
+
+// A child window by its class and, unless empty, its caption.
+HWND Find(HWND parent, const std::string& className, const std::string& caption = {});
+bool IsChecked(HWND button);
+// Clicks and waits until the program has handled the click.
+void Click(HWND button);
+// Clicks without waiting: for a button whose handler opens a modal box.
+void ClickAndGoOn(HWND button);
+void SetText(HWND control, const std::string& text);
+std::vector<std::string> ComboItems(HWND combo);
+
+}  // namespace controls
+
+// Chords, as seen from anywhere on the desktop.
+bool WaitForChordHeld(UINT modifiers, UINT virtualKey, DWORD timeoutMs = WaitBoundMs);
+bool WaitForChordFree(UINT modifiers, UINT virtualKey, DWORD timeoutMs = WaitBoundMs);

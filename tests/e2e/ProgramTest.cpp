@@ -1,1 +1,241 @@
-// (to be written)
+// The built program, started from a folder with blanks in its path and worked
+// from outside as a user would.
+
+#include "e2e/ProgramDriver.h"
+
+#include "support/TestDesktop.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT CtrlAlt = MOD_CONTROL | MOD_ALT;
+constexpr UINT CtrlAltShift = MOD_CONTROL | MOD_ALT | MOD_SHIFT;
+constexpr DWORD ChordBoundMs = 5000;
+
+constexpr const char* LockFailedText = "Failed to lock workstation.";
+constexpr const char* SavedText = "Settings saved!";
+
+// The settings window's controls, found by what the user reads on them.
+struct SettingsWindow {
+    HWND window, ctrl, alt, shift, key, autostart, ok, cancel;
+};
+
+SettingsWindow WaitForSettingsWindow(const ProgramDriver& program)
+{
+    SettingsWindow w{};
+    w.window = program.WaitForWindow(SettingsWindowClass, SettingsWindowCaption);
+    if (!w.window) return w;
+    w.ctrl = controls::Find(w.window, "Button", "Control ");
+    w.alt = controls::Find(w.window, "Button", "Alt");
+    w.shift = controls::Find(w.window, "Button", "Shift");
+    w.key = controls::Find(w.window, "ComboBox");
+    w.autostart = controls::Find(w.window, "Button", "Automatically load this app alongside windows startup");
+    w.ok = controls::Find(w.window, "Button", "OK");
+    w.cancel = controls::Find(w.window, "Button", "Cancel");
+    return w;
+}
+
+bool AllFound(const SettingsWindow& w)
+{
+    return w.window && w.ctrl && w.alt && w.shift && w.key && w.autostart && w.ok && w.cancel;
+}
+
+// Clicks OK and returns the box that confirms the save, still open.
+MessageBoxSeen SaveAndWaitForConfirmation(const ProgramDriver& program, const SettingsWindow& w)
+{
+    controls::ClickAndGoOn(w.ok);  // its handler waits in the confirmation box
+    auto boxes = program.WaitForMessageBoxes(1);
+    return boxes.empty() ? MessageBoxSeen{} : boxes.front();
+}
+
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+int ScreenDpi()
+{
+    HDC dc = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(nullptr, dc);
+    return dpi;
+}
+
+}  // namespace
+
+// --- The lock hotkey -----------------------------------------------------------
+
+TEST(LockHotkey, ControlAltLFromAFolderWithBlanksWarnsOnEveryPressAndIsFreedAtExit)
+{
+    ProgramDriver program;
+    ASSERT_NE(program.ExePath().find(' '), std::string::npos);
+    program.Start();
+    ASSERT_TRUE(WaitForChordHeld(CtrlAlt, 'L', ChordBoundMs));
+
+    PressChord(CtrlAlt, 'L');
+    auto boxes = program.WaitForMessageBoxes(1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, ProgramTitle);
+    EXPECT_EQ(boxes[0].text, LockFailedText);
+
+    // The open box's own loop still takes the hotkey: a second warning stacks.
+    PressChord(CtrlAlt, 'L');
+    boxes = program.WaitForMessageBoxes(2);
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const auto& box : boxes) {
+        EXPECT_EQ(box.caption, ProgramTitle);
+        EXPECT_EQ(box.text, LockFailedText);
+    }
+
+    program.Kill();
+    EXPECT_TRUE(WaitForChordFree(CtrlAlt, 'L'));
+}
+
+TEST(LockHotkey, StoredModifiersCountByTheirRoundedNumberAndTheKeyByItsFirstCharacter)
+{
+    ProgramDriver program;
+    program.StoreSetting("Hotkey1", "Ctrl", "0.5");  // rounds to 0, half to even
+    program.StoreSetting("Hotkey1", "Alt", "1");
+    program.StoreSetting("Hotkey1", "Shift", "-1");
+    program.StoreSetting("Hotkey1", "Key", "kX");
+    program.StoreSetting("default", "configured", "true");
+    program.Start();
+
+    EXPECT_TRUE(WaitForChordHeld(MOD_ALT | MOD_SHIFT, 'K', ChordBoundMs));
+    EXPECT_FALSE(ChordIsHeld(CtrlAlt, 'K'));
+    EXPECT_FALSE(ChordIsHeld(CtrlAltShift, 'K'));
+    EXPECT_FALSE(ChordIsHeld(MOD_ALT | MOD_SHIFT, 'X'));
+}
+
+TEST(LockHotkey, ModifiersWithoutANumberGiveNoChordAndTheProgramRunsOn)
+{
+    ProgramDriver program;
+    program.StoreSetting("Hotkey1", "Ctrl", "0");
+    program.StoreSetting("Hotkey1", "Alt", "abc");
+    program.StoreSetting("Hotkey1", "Shift", "");
+    program.StoreSetting("default", "configured", "true");
+    program.Start();  // returns once the start-up, registration included, has run
+
+    for (UINT modifiers = 1; modifiers <= CtrlAltShift; ++modifiers)
+        EXPECT_FALSE(ChordIsHeld(modifiers, 'L')) << "modifiers " << modifiers;
+    EXPECT_TRUE(program.IsRunning());
+    EXPECT_TRUE(program.HasWindow(HotkeyWindowClass, HotkeyWindowCaption));
+}
+
+// --- The settings window at first start ----------------------------------------
+
+TEST(FirstStart, OpensTheSettingsWindowAtItsDesignedSizeShowingTheDefaults)
+{
+    ProgramDriver program;
+    program.Start();
+    SettingsWindow w = WaitForSettingsWindow(program);
+    ASSERT_TRUE(AllFound(w));
+
+    ASSERT_EQ(ScreenDpi(), 96);
+    RECT client{};
+    GetClientRect(w.window, &client);
+    EXPECT_EQ(client.right - client.left, 586);
+    EXPECT_EQ(client.bottom - client.top, 181);
+
+    EXPECT_TRUE(controls::IsChecked(w.ctrl));
+    EXPECT_TRUE(controls::IsChecked(w.alt));
+    EXPECT_FALSE(controls::IsChecked(w.shift));
+    EXPECT_FALSE(controls::IsChecked(w.autostart));
+    EXPECT_EQ(TextOf(w.key), "L");
+
+    std::vector<std::string> expected;
+    for (char c = 'A'; c <= 'Z'; ++c) expected.emplace_back(1, c);
+    for (char c = '0'; c <= '9'; ++c) expected.emplace_back(1, c);
+    EXPECT_EQ(controls::ComboItems(w.key), expected);
+}
+
+TEST(FirstStart, CancelWritesNothingSoTheNextStartAsksAgain)
+{
+    ProgramDriver program;
+    program.Start();
+    SettingsWindow w = WaitForSettingsWindow(program);
+    ASSERT_TRUE(AllFound(w));
+    controls::Click(w.shift);
+    controls::Click(w.autostart);
+    controls::Click(w.cancel);
+
+    ASSERT_TRUE(program.WaitUntilGone(w.window));
+    EXPECT_FALSE(program.HasAnySetting());
+    EXPECT_FALSE(program.RunValue());
+    EXPECT_TRUE(program.IsRunning());  // the hidden hotkey window stays
+    EXPECT_TRUE(ChordIsHeld(CtrlAlt, 'L'));
+
+    program.Kill();
+    program.Start();
+    EXPECT_TRUE(program.WaitForWindow(SettingsWindowClass, SettingsWindowCaption));
+}
+
+TEST(FirstStart, OkSavesTheChoiceHoldsTheNewChordAtOnceAndTheNextStartAsksNoMore)
+{
+    ProgramDriver program;
+    program.Start();
+    SettingsWindow w = WaitForSettingsWindow(program);
+    ASSERT_TRUE(AllFound(w));
+    controls::Click(w.shift);
+    controls::Click(w.autostart);
+    controls::SetText(w.key, "q");
+
+    MessageBoxSeen saved = SaveAndWaitForConfirmation(program, w);
+    ASSERT_TRUE(saved.hwnd);
+    EXPECT_EQ(saved.caption, ProgramTitle);
+    EXPECT_EQ(saved.text, SavedText);
+    // In force before the user has even closed the confirmation.
+    EXPECT_TRUE(ChordIsHeld(CtrlAltShift, 'Q'));
+    EXPECT_FALSE(ChordIsHeld(CtrlAlt, 'L'));
+    ASSERT_TRUE(program.Answer(saved));
+    EXPECT_TRUE(program.WaitUntilGone(w.window));
+
+    EXPECT_EQ(program.Setting("Hotkey1", "Ctrl"), "1");
+    EXPECT_EQ(program.Setting("Hotkey1", "Alt"), "1");
+    EXPECT_EQ(program.Setting("Hotkey1", "Shift"), "1");
+    EXPECT_EQ(program.Setting("Hotkey1", "Key"), "q");
+    EXPECT_EQ(program.Setting("start", "autoboot"), "1");
+    EXPECT_EQ(program.Setting("default", "configured"), "true");
+    auto run = program.RunValue();
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->type, static_cast<DWORD>(REG_SZ));
+    // Quoted, so that the blanks in the folder cannot split the command at logon.
+    EXPECT_EQ(run->data, Quoted(program.ExePath()) + '\0');
+
+    program.Kill();
+    ASSERT_TRUE(WaitForChordFree(CtrlAltShift, 'Q'));
+    program.Start();
+    EXPECT_TRUE(ChordIsHeld(CtrlAltShift, 'Q'));
+    EXPECT_FALSE(program.HasWindow(SettingsWindowClass, SettingsWindowCaption));
+}
+
+TEST(FirstStart, ACopyUnderAnotherNameKeepsSettingsAndRunValueOfItsOwn)
+{
+    ProgramDriver original;
+    original.StoreSetting("Hotkey1", "Key", "Z");
+    original.StoreSetting("default", "configured", "true");
+
+    ProgramDriver renamed("Other name.exe");
+    renamed.Start();
+    SettingsWindow w = WaitForSettingsWindow(renamed);  // the original's "configured" is not its own
+    ASSERT_TRUE(AllFound(w));
+    EXPECT_TRUE(ChordIsHeld(CtrlAlt, 'L'));
+    EXPECT_EQ(TextOf(w.key), "L");
+    controls::Click(w.autostart);
+
+    MessageBoxSeen saved = SaveAndWaitForConfirmation(renamed, w);
+    ASSERT_TRUE(saved.hwnd);
+    EXPECT_EQ(saved.text, SavedText);
+    ASSERT_TRUE(renamed.Answer(saved));
+
+    EXPECT_EQ(renamed.Setting("Hotkey1", "Key"), "L");
+    EXPECT_EQ(renamed.Setting("default", "configured"), "true");
+    auto run = renamed.RunValue();
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->data, Quoted(renamed.ExePath()) + '\0');
+
+    EXPECT_EQ(original.Setting("Hotkey1", "Key"), "Z");
+    EXPECT_FALSE(original.Setting("Hotkey1", "Ctrl"));
+    EXPECT_FALSE(original.RunValue());
+}
