@@ -1,38 +1,14 @@
 #pragma once
 // GDI objects that the program creates and must delete.
 
-#include <windows.h>
+#include "platform/OwnedHandle.h"
 
-#include <utility>
+#include <windows.h>
 
 namespace forms {
 
-class Font {
-public:
-    Font() = default;
-    explicit Font(HFONT font) : font_(font) {}
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
-    Font(Font&& other) noexcept : font_(std::exchange(other.font_, nullptr)) {}
-    Font& operator=(Font&& other) noexcept
-    {
-        if (this != &other) {
-            reset();
-            font_ = std::exchange(other.font_, nullptr);
-        }
-        return *this;
-    }
-    ~Font() { reset(); }
-
-    HFONT get() const { return font_; }
-    void reset()
-    {
-        if (font_) DeleteObject(std::exchange(font_, nullptr));
-    }
-
-private:
-    HFONT font_ = nullptr;
-};
+inline BOOL DeleteFont(HFONT font) { return DeleteObject(font); }
+using Font = OwnedHandle<HFONT, &DeleteFont>;
 
 // A font of the given face and size in points for the screen's resolution.
 Font CreatePointFont(const char* face, double points);
