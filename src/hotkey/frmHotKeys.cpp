@@ -7,11 +7,11 @@ namespace {
 
 enum ControlId { IdCommand1 = 100 };
 
-constexpr forms::ControlSpec Controls[] = {
+constexpr forms::ControlLayout Controls[] = {
     {IdCommand1, forms::ControlKind::CommandButton, "Configure", 1560, 1200, 1215, 615, 0},
 };
 
-constexpr forms::FormSpec Layout{
+constexpr forms::FormLayout Layout{
     "frmHotKeys", "Form1", 4560, 3015, forms::BorderStyle::Sizable, true, true, Controls,
 };
 

@@ -35,12 +35,12 @@ HICON AppIcon()
     return LoadIconA(nullptr, IDI_APPLICATION);
 }
 
-DWORD FrameStyle(const FormSpec& spec)
+DWORD FrameStyle(const FormLayout& layout)
 {
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    if (spec.border == BorderStyle::Sizable) style |= WS_THICKFRAME;
-    if (spec.minButton) style |= WS_MINIMIZEBOX;
-    if (spec.maxButton) style |= WS_MAXIMIZEBOX;
+    if (layout.border == BorderStyle::Sizable) style |= WS_THICKFRAME;
+    if (layout.minButton) style |= WS_MINIMIZEBOX;
+    if (layout.maxButton) style |= WS_MAXIMIZEBOX;
     return style;
 }
 
@@ -100,7 +100,7 @@ int ScreenDpi(int index)
 
 // --- Form -------------------------------------------------------------------
 
-Form::Form(const FormSpec& spec) : spec_(spec) { AllForms().push_back(this); }
+Form::Form(const FormLayout& layout) : layout_(layout) { AllForms().push_back(this); }
 
 Form::~Form() { std::erase(AllForms(), this); }
 
@@ -124,7 +124,7 @@ void Form::CreateWindowAndControls()
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
-    if (!GetClassInfoExA(instance, spec_.className, &wc)) {
+    if (!GetClassInfoExA(instance, layout_.className, &wc)) {
         wc = {};
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = WindowProc;
@@ -132,29 +132,29 @@ void Form::CreateWindowAndControls()
         wc.hIcon = AppIcon();
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = spec_.className;
+        wc.lpszClassName = layout_.className;
         if (!RegisterClassExA(&wc)) RaiseInvalidCall();
     }
 
-    const DWORD style = FrameStyle(spec_);
-    RECT frame{0, 0, TwipsToPixelsX(spec_.clientWidth), TwipsToPixelsY(spec_.clientHeight)};
+    const DWORD style = FrameStyle(layout_);
+    RECT frame{0, 0, TwipsToPixelsX(layout_.clientWidth), TwipsToPixelsY(layout_.clientHeight)};
     AdjustWindowRectEx(&frame, style, FALSE, FrameExStyle);
 
-    HWND hwnd = CreateWindowExA(FrameExStyle, spec_.className, spec_.caption, style, CW_USEDEFAULT,
+    HWND hwnd = CreateWindowExA(FrameExStyle, layout_.className, layout_.caption, style, CW_USEDEFAULT,
                                 CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                                 nullptr, nullptr, instance, this);
     if (!hwnd) RaiseInvalidCall();
     hwnd_ = hwnd;
 
     // Created in tab order, which is the order dialog navigation follows.
-    std::vector<const ControlSpec*> ordered;
-    for (const ControlSpec& c : spec_.controls) ordered.push_back(&c);
+    std::vector<const ControlLayout*> ordered;
+    for (const ControlLayout& c : layout_.controls) ordered.push_back(&c);
     std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
-    for (const ControlSpec* c : ordered) CreateControl(*c);
+                     [](const ControlLayout* a, const ControlLayout* b) { return a->tabIndex < b->tabIndex; });
+    for (const ControlLayout* c : ordered) CreateControl(*c);
 }
 
-void Form::CreateControl(const ControlSpec& c)
+void Form::CreateControl(const ControlLayout& c)
 {
     const ControlClass cls = ClassOf(c.kind);
     const int x = TwipsToPixelsX(c.left), y = TwipsToPixelsY(c.top);

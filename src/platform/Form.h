@@ -22,7 +22,7 @@ enum class ControlKind { Label, CheckBox, ComboDropDown, CommandButton };
 inline constexpr double DefaultFontPoints = 8.25;
 
 // One row of a form's layout table. Geometry is in twips, as designed.
-struct ControlSpec {
+struct ControlLayout {
     int id;
     ControlKind kind;
     const char* caption;
@@ -34,13 +34,13 @@ struct ControlSpec {
 
 enum class BorderStyle { Sizable, FixedSingle };
 
-struct FormSpec {
+struct FormLayout {
     const char* className;  // the window class, named after the form
     const char* caption;
     int clientWidth, clientHeight;  // twips
     BorderStyle border;
     bool minButton, maxButton;
-    std::span<const ControlSpec> controls;
+    std::span<const ControlLayout> controls;
 };
 
 // Destroys every window and ends the process at once.
@@ -52,7 +52,7 @@ inline constexpr int WindowStateMaximized = 2;
 
 class Form {
 public:
-    explicit Form(const FormSpec& spec);
+    explicit Form(const FormLayout& layout);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -71,8 +71,6 @@ public:
     std::string Caption();
     HICON Icon();
 
-    const FormSpec& Spec() const { return spec_; }
-
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(int16_t& cancel) { (void)cancel; }
@@ -84,14 +82,14 @@ private:
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnActivate(WPARAM wParam);
     void CreateWindowAndControls();
-    void CreateControl(const ControlSpec& control);
+    void CreateControl(const ControlLayout& control);
     HFONT FontOf(double points);
     HWND FirstTabStop() const;
     void DestroyWindowOnly();
 
     friend void End();
 
-    const FormSpec& spec_;
+    const FormLayout& layout_;
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
     std::vector<std::pair<double, Font>> fonts_;

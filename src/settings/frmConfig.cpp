@@ -20,7 +20,7 @@ constexpr double TitleFont = 17.25;
 constexpr double CaptionFont = 13.5;
 
 // Left, Top, Width, Height in twips; then the tab index.
-constexpr forms::ControlSpec Controls[] = {
+constexpr forms::ControlLayout Controls[] = {
     {IdLabel5, ControlKind::Label, "Configure Vendrel pro before running", 240, 120, 5910, 435, 7, TitleFont, true},
     {IdLabel3, ControlKind::Label, "Hotkey (press)", 240, 720, 1815, 360, 9, CaptionFont, true},
     {IdChkCtrl1, ControlKind::CheckBox, "Control ", 2520, 780, 1095, 375, 0},
@@ -33,7 +33,7 @@ constexpr forms::ControlSpec Controls[] = {
     {IdCommand1, ControlKind::CommandButton, "Cancel", 7080, 1920, 1455, 495, 6},
 };
 
-constexpr forms::FormSpec Layout{
+constexpr forms::FormLayout Layout{
     "frmConfig", "Vendrel pro configuration", 8790, 2715, forms::BorderStyle::FixedSingle, false, false, Controls,
 };
 

@@ -8,12 +8,12 @@ namespace {
 
 enum { IdButton = 100, IdCheck, IdCombo };
 
-constexpr forms::ControlSpec Controls[] = {
+constexpr forms::ControlLayout Controls[] = {
     {IdCheck, forms::ControlKind::CheckBox, "Check", 120, 120, 1200, 300, 1},
     {IdButton, forms::ControlKind::CommandButton, "Button", 120, 600, 1200, 400, 0},
     {IdCombo, forms::ControlKind::ComboDropDown, "", 1500, 120, 975, 315, 2},
 };
-constexpr forms::FormSpec Layout{"TestForm", "Test form", 4500, 2250, forms::BorderStyle::FixedSingle, false, false,
+constexpr forms::FormLayout Layout{"TestForm", "Test form", 4500, 2250, forms::BorderStyle::FixedSingle, false, false,
                                  Controls};
 
 class TestForm : public forms::Form {

@@ -7,10 +7,10 @@
 namespace {
 
 constexpr int IdRaise = 100;
-constexpr forms::ControlSpec Controls[] = {
+constexpr forms::ControlLayout Controls[] = {
     {IdRaise, forms::ControlKind::CommandButton, "Raise", 120, 120, 1200, 400, 0},
 };
-constexpr forms::FormSpec Layout{"ProbeForm", "Probe", 3000, 1500, forms::BorderStyle::Sizable, true, true, Controls};
+constexpr forms::FormLayout Layout{"ProbeForm", "Probe", 3000, 1500, forms::BorderStyle::Sizable, true, true, Controls};
 
 class ProbeForm : public forms::Form {
 public:
