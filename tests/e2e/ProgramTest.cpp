@@ -125,13 +125,22 @@ TEST(LockHotkey, ModifiersWithoutANumberGiveNoChordAndTheProgramRunsOn)
 
 // --- The settings window at first start ----------------------------------------
 
-TEST(FirstStart, OpensTheSettingsWindowAtItsDesignedSizeShowingTheDefaults)
-{
-    ProgramDriver program;
-    program.Start();
-    SettingsWindow w = WaitForSettingsWindow(program);
-    ASSERT_TRUE(AllFound(w));
+// A first start: nothing stored, so the settings window opens.
+class FirstStart : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        program.Start();
+        w = WaitForSettingsWindow(program);
+        ASSERT_TRUE(AllFound(w));
+    }
 
+    ProgramDriver program;
+    SettingsWindow w{};
+};
+
+TEST_F(FirstStart, OpensTheSettingsWindowAtItsDesignedSizeShowingTheDefaults)
+{
     ASSERT_EQ(ScreenDpi(), 96);
     RECT client{};
     GetClientRect(w.window, &client);
@@ -150,12 +159,8 @@ TEST(FirstStart, OpensTheSettingsWindowAtItsDesignedSizeShowingTheDefaults)
     EXPECT_EQ(controls::ComboItems(w.key), expected);
 }
 
-TEST(FirstStart, CancelWritesNothingSoTheNextStartAsksAgain)
+TEST_F(FirstStart, CancelWritesNothingSoTheNextStartAsksAgain)
 {
-    ProgramDriver program;
-    program.Start();
-    SettingsWindow w = WaitForSettingsWindow(program);
-    ASSERT_TRUE(AllFound(w));
     controls::Click(w.shift);
     controls::Click(w.autostart);
     controls::Click(w.cancel);
@@ -171,12 +176,8 @@ TEST(FirstStart, CancelWritesNothingSoTheNextStartAsksAgain)
     EXPECT_TRUE(program.WaitForWindow(SettingsWindowClass, SettingsWindowCaption));
 }
 
-TEST(FirstStart, OkSavesTheChoiceHoldsTheNewChordAtOnceAndTheNextStartAsksNoMore)
+TEST_F(FirstStart, OkSavesTheChoiceHoldsTheNewChordAtOnceAndTheNextStartAsksNoMore)
 {
-    ProgramDriver program;
-    program.Start();
-    SettingsWindow w = WaitForSettingsWindow(program);
-    ASSERT_TRUE(AllFound(w));
     controls::Click(w.shift);
     controls::Click(w.autostart);
     controls::SetText(w.key, "q");
@@ -210,7 +211,7 @@ TEST(FirstStart, OkSavesTheChoiceHoldsTheNewChordAtOnceAndTheNextStartAsksNoMore
     EXPECT_FALSE(program.HasWindow(SettingsWindowClass, SettingsWindowCaption));
 }
 
-TEST(FirstStart, ACopyUnderAnotherNameKeepsSettingsAndRunValueOfItsOwn)
+TEST(RenamedCopy, KeepsSettingsAndARunValueOfItsOwn)
 {
     ProgramDriver original;
     original.StoreSetting("Hotkey1", "Key", "Z");

@@ -1,20 +1,12 @@
 #include "support/MessageBoxWatcher.h"
 
+#include "support/ProcessWindows.h"
+
 #include <stdexcept>
 
 namespace {
 
 MessageBoxWatcher* current = nullptr;
-
-// The message box's text control.
-constexpr int BoxTextId = 0xFFFF;
-
-std::string TextOf(HWND hwnd)
-{
-    char buffer[1024] = {};
-    GetWindowTextA(hwnd, buffer, sizeof buffer);
-    return buffer;
-}
 
 BOOL CALLBACK FindIcon(HWND child, LPARAM found)
 {
@@ -61,7 +53,7 @@ LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
     auto* call = reinterpret_cast<CWPRETSTRUCT*>(lParam);
     if (code == HC_ACTION && current && call->message == WM_INITDIALOG && IsMessageBox(call->hwnd)) {
         HWND hwnd = call->hwnd;
-        SeenBox box{hwnd, TextOf(hwnd), TextOf(GetDlgItem(hwnd, BoxTextId)), IconOf(hwnd)};
+        SeenBox box{hwnd, TextOf(hwnd), MessageBoxText(hwnd), IconOf(hwnd)};
         current->boxes_.push_back(box);
         if (current->onOpen_) current->onOpen_(box);
     }
