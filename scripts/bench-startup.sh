@@ -131,7 +131,7 @@ cleanup() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
-read -r xvfb_pid n < <(start_xvfb 150)
+read -r xvfb_pid n < <(start_xvfb)
 export DISPLAY=":$n" WINEPREFIX="$prefix"
 ensure_prefix "$prefix" unmanaged
 

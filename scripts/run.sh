@@ -12,7 +12,7 @@ fi
 cmake --build --preset mingw --target Duradarudo
 
 if [ -z "${DISPLAY:-}" ]; then
-  read -r pid n < <(start_xvfb 90)
+  read -r pid n < <(start_xvfb)
   trap 'kill $pid 2>/dev/null || true' EXIT
   export DISPLAY=":$n"
   echo "No display: Duradarudo runs on the virtual display :$n."

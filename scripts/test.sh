@@ -17,9 +17,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-read -r pid n < <(start_xvfb 90) && pids+=("$pid")
+read -r pid n < <(start_xvfb) && pids+=("$pid")
 export DISPLAY=":$n"
-read -r pid n < <(start_xvfb $((n + 1))) && pids+=("$pid")
+read -r pid n < <(start_xvfb) && pids+=("$pid")
 export DURADARUDO_E2E_DISPLAY=":$n"
 
 ensure_prefix "$build_dir/wineprefix" unmanaged & ensure_prefix "$build_dir/wineprefix-e2e" unmanaged & wait

@@ -30,16 +30,24 @@ ensure_prefix() {
   ) 9>"$prefix.lock"
 }
 
-# Starts Xvfb on the first free display number from $2 on and prints the number.
+# Starts Xvfb on a display number that it picks itself and prints "pid number".
+# Xvfb claims the number atomically, so scripts started side by side never
+# share a display.
 start_xvfb() {
-  local n=$1 tries
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  echo "$! $n"
+  local numfile tries n
+  numfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+  local pid=$!
   for tries in $(seq 1 100); do
-    DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && return 0
+    n=$(tr -dc 0-9 <"$numfile")
+    if [ -n "$n" ] && DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+      rm -f "$numfile"
+      echo "$pid $n"
+      return 0
+    fi
     sleep 0.1
   done
-  echo "Xvfb on :$n did not come up" >&2
+  rm -f "$numfile"
+  echo "Xvfb did not come up" >&2
   return 1
 }

@@ -2,9 +2,9 @@
 
 #include "platform/App.h"
 #include "platform/RuntimeError.h"
+#include "platform/Screen.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace forms {
 
@@ -12,22 +12,6 @@ namespace {
 
 constexpr const char* FontFace = "MS Sans Serif";
 constexpr int AppIconId = 1;
-// A drop-down combo box is created taller than it shows: the extra height is
-// its list when it drops down.
-constexpr int ComboListPixels = 200;
-
-std::vector<Form*>& AllForms()
-{
-    static std::vector<Form*> forms;
-    return forms;
-}
-
-Form* FormOfWindow(HWND hwnd)
-{
-    for (Form* form : AllForms())
-        if (form->IsLoaded() && form->hWnd() == hwnd) return form;
-    return nullptr;
-}
 
 HICON AppIcon()
 {
@@ -46,63 +30,26 @@ DWORD FrameStyle(const FormLayout& layout)
 
 constexpr DWORD FrameExStyle = WS_EX_CONTROLPARENT;
 
-struct ControlClass {
-    const char* windowClass;
-    DWORD style;
-};
-
-ControlClass ClassOf(ControlKind kind)
+std::vector<Form*>& Registry()
 {
-    switch (kind) {
-    case ControlKind::Label: return {"STATIC", SS_LEFT};
-    case ControlKind::CheckBox: return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
-    case ControlKind::ComboDropDown: return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
-    case ControlKind::CommandButton: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
-    }
-    return {"STATIC", 0};
-}
-
-// Size of a one-line caption in the given font, in pixels.
-SIZE CaptionExtent(HWND hwnd, HFONT font, const char* caption)
-{
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = SelectObject(dc, font);
-    RECT r{0, 0, 0, 0};
-    DrawTextA(dc, caption, -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    return {r.right - r.left, r.bottom - r.top};
-}
-
-// A drop-down combo box's closed height follows its font; set the height of
-// its edit field so that the closed box has the designed height.
-void FitComboHeight(HWND combo, int designedPixels)
-{
-    RECT r;
-    GetWindowRect(combo, &r);
-    const int closed = r.bottom - r.top;
-    const LRESULT field = SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    if (field == CB_ERR) return;
-    const int wanted = static_cast<int>(field) + designedPixels - closed;
-    if (wanted > 0 && wanted != field)
-        SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
-}
-
-int ScreenDpi(int index)
-{
-    HDC dc = GetDC(nullptr);
-    int dpi = GetDeviceCaps(dc, index);
-    ReleaseDC(nullptr, dc);
-    return dpi > 0 ? dpi : 96;
+    static std::vector<Form*> forms;
+    return forms;
 }
 
 }  // namespace
 
-// --- Form -------------------------------------------------------------------
+const std::vector<Form*>& AllForms() { return Registry(); }
 
-Form::Form(const FormLayout& layout) : layout_(layout) { AllForms().push_back(this); }
+Form* FormOfWindow(HWND hwnd)
+{
+    for (Form* form : AllForms())
+        if (form->IsLoaded() && form->hWnd() == hwnd) return form;
+    return nullptr;
+}
 
-Form::~Form() { std::erase(AllForms(), this); }
+Form::Form(const FormLayout& layout) : layout_(layout) { Registry().push_back(this); }
+
+Form::~Form() { std::erase(Registry(), this); }
 
 HWND Form::hWnd()
 {
@@ -151,28 +98,7 @@ void Form::CreateWindowAndControls()
     for (const ControlLayout& c : layout_.controls) ordered.push_back(&c);
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const ControlLayout* a, const ControlLayout* b) { return a->tabIndex < b->tabIndex; });
-    for (const ControlLayout* c : ordered) CreateControl(*c);
-}
-
-void Form::CreateControl(const ControlLayout& c)
-{
-    const ControlClass cls = ClassOf(c.kind);
-    const int x = TwipsToPixelsX(c.left), y = TwipsToPixelsY(c.top);
-    int w = TwipsToPixelsX(c.width), h = TwipsToPixelsY(c.height);
-    const int createHeight = c.kind == ControlKind::ComboDropDown ? h + ComboListPixels : h;
-
-    HWND control = CreateWindowExA(0, cls.windowClass, c.caption, WS_CHILD | WS_VISIBLE | cls.style, x, y, w,
-                                   createHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                                   GetModuleHandleA(nullptr), nullptr);
-    if (!control) RaiseInvalidCall();
-    HFONT font = FontOf(c.fontPoints);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-
-    if (c.kind == ControlKind::ComboDropDown) FitComboHeight(control, h);
-    if (c.autoSize) {
-        SIZE extent = CaptionExtent(control, font, c.caption);
-        SetWindowPos(control, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    for (const ControlLayout* c : ordered) CreateControl(hwnd_, *c, FontOf(c->fontPoints));
 }
 
 HFONT Form::FontOf(double points)
@@ -287,101 +213,6 @@ void Form::OnActivate(WPARAM wParam)
     }
     HWND target = lastFocus_ && IsChild(hwnd_, lastFocus_) ? lastFocus_ : FirstTabStop();
     SetFocus(target ? target : hwnd_);
-}
-
-// --- Control ----------------------------------------------------------------
-
-HWND Control::hWnd() { return GetDlgItem(owner_.hWnd(), id_); }
-
-int Control::Value() { return SendMessageA(hWnd(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0; }
-
-void Control::SetValue(int value)
-{
-    SendMessageA(hWnd(), BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-std::string Control::Text()
-{
-    HWND hwnd = hWnd();
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-void Control::SetText(std::string_view text) { SetWindowTextA(hWnd(), std::string(text).c_str()); }
-
-void Control::AddItem(std::string_view item)
-{
-    SendMessageA(hWnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::string(item).c_str()));
-}
-
-int Control::ListCount() { return static_cast<int>(SendMessageA(hWnd(), CB_GETCOUNT, 0, 0)); }
-
-// --- Program-wide services --------------------------------------------------
-
-int MsgBox(std::string_view prompt, UINT style)
-{
-    return MessageBoxA(nullptr, std::string(prompt).c_str(), App::Title, style | MB_TASKMODAL);
-}
-
-bool AnyFormLoaded()
-{
-    return std::any_of(AllForms().begin(), AllForms().end(), [](const Form* f) { return f->IsLoaded(); });
-}
-
-void RunMessageLoop()
-{
-    MSG msg;
-    while (AnyFormLoaded()) {
-        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return;
-        ProcessMessage(msg);
-    }
-}
-
-void ProcessMessage(MSG& msg)
-{
-    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (root && FormOfWindow(root) && IsDialogMessageA(root, &msg)) return;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-}
-
-void End()
-{
-    for (Form* form : AllForms())
-        if (form->IsLoaded()) form->DestroyWindowOnly();
-    ExitProcess(0);
-}
-
-int TwipsPerPixelX()
-{
-    static const int tpp = 1440 / ScreenDpi(LOGPIXELSX);
-    return tpp;
-}
-
-int TwipsPerPixelY()
-{
-    static const int tpp = 1440 / ScreenDpi(LOGPIXELSY);
-    return tpp;
-}
-
-int TwipsToPixelsX(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixelX())); }
-int TwipsToPixelsY(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixelY())); }
-
-// --- Run-time errors --------------------------------------------------------
-
-void RaiseOverflow() { throw RuntimeError(ErrOverflow, "Overflow"); }
-void RaiseInvalidCall() { throw RuntimeError(ErrInvalidCall, "Invalid procedure call or argument"); }
-
-void ReportUnhandledError(const std::exception& error)
-{
-    std::string text;
-    if (auto* runtime = dynamic_cast<const RuntimeError*>(&error))
-        text = "Run-time error '" + std::to_string(runtime->Number()) + "':\n\n" + runtime->Description();
-    else
-        text = std::string("Run-time error:\n\n") + error.what();
-    MsgBox(text, MB_OK | MB_ICONERROR);
-    End();
 }
 
 }  // namespace forms

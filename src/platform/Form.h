@@ -5,32 +5,19 @@
 // Form_Load runs. Unload runs Form_Unload and destroys the window; the instance
 // stays, and a later touch loads it afresh.
 
+#include "platform/Controls.h"
 #include "platform/Gdi.h"
+#include "platform/MessageLoop.h"
+#include "platform/Screen.h"
 
 #include <windows.h>
 
 #include <cstdint>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace forms {
-
-enum class ControlKind { Label, CheckBox, ComboDropDown, CommandButton };
-
-inline constexpr double DefaultFontPoints = 8.25;
-
-// One row of a form's layout table. Geometry is in twips, as designed.
-struct ControlLayout {
-    int id;
-    ControlKind kind;
-    const char* caption;
-    int left, top, width, height;
-    int tabIndex;
-    double fontPoints = DefaultFontPoints;
-    bool autoSize = false;  // a label that sizes itself to its caption
-};
 
 enum class BorderStyle { Sizable, FixedSingle };
 
@@ -42,9 +29,6 @@ struct FormLayout {
     bool minButton, maxButton;
     std::span<const ControlLayout> controls;
 };
-
-// Destroys every window and ends the process at once.
-[[noreturn]] void End();
 
 inline constexpr int WindowStateNormal = 0;
 inline constexpr int WindowStateMinimized = 1;
@@ -82,7 +66,6 @@ private:
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnActivate(WPARAM wParam);
     void CreateWindowAndControls();
-    void CreateControl(const ControlLayout& control);
     HFONT FontOf(double points);
     HWND FirstTabStop() const;
     void DestroyWindowOnly();
@@ -95,39 +78,8 @@ private:
     std::vector<std::pair<double, Font>> fonts_;
 };
 
-// A control of a form. Touching it loads its form.
-class Control {
-public:
-    Control(Form& owner, int id) : owner_(owner), id_(id) {}
-
-    HWND hWnd();
-    int Value();            // a check box: 0 unchecked, 1 checked
-    void SetValue(int value);
-    std::string Text();     // a combo box's text, or any control's caption
-    void SetText(std::string_view text);
-    void AddItem(std::string_view item);  // appended at the end of a combo box's list
-    int ListCount();
-
-private:
-    Form& owner_;
-    int id_;
-};
-
-// A message box for the whole program (task-modal, no owner), captioned with the
-// application title. Its own loop keeps dispatching every window's messages.
-int MsgBox(std::string_view prompt, UINT style = MB_OK);
-
-// Dispatches messages, with dialog navigation, until no form is loaded.
-void RunMessageLoop();
-// Dispatches one message as the loop does: Tab, Enter and Escape in a form
-// navigate it like a dialog.
-void ProcessMessage(MSG& msg);
-bool AnyFormLoaded();
-
-// Screen metrics.
-int TwipsPerPixelX();
-int TwipsPerPixelY();
-int TwipsToPixelsX(int twips);
-int TwipsToPixelsY(int twips);
+// Every form of the program, loaded or not, and the form of a top-level window.
+const std::vector<Form*>& AllForms();
+Form* FormOfWindow(HWND hwnd);
 
 }  // namespace forms

@@ -1,6 +1,6 @@
 #include "platform/Gdi.h"
 
-#include "platform/Form.h"
+#include "platform/Screen.h"
 
 #include <cmath>
 
