@@ -2,6 +2,8 @@
 // What the program knows of itself: its title, the running file's name and
 // folder, and its version.
 
+#include "platform/Copyright.h"
+
 #include <string>
 
 namespace forms::App {
@@ -10,6 +12,7 @@ inline constexpr const char* Title = "Duradarudo";
 inline constexpr int Major = 2;
 inline constexpr int Minor = 0;
 inline constexpr int Revision = 0;
+inline constexpr const char* LegalCopyright = DURADARUDO_COPYRIGHT;
 
 // The running executable's file name without its extension.
 std::string EXEName();

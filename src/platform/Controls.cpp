@@ -16,13 +16,18 @@ struct ControlClass {
     DWORD style;
 };
 
-ControlClass ClassOf(ControlKind kind)
+// Labels clip their overlapping siblings, so that one never paints over a
+// label that lies above it.
+ControlClass ClassOf(const ControlLayout& c)
 {
-    switch (kind) {
-    case ControlKind::Label: return {"STATIC", SS_LEFT};
+    switch (c.kind) {
+    case ControlKind::Label: return {"STATIC", SS_LEFT | WS_CLIPSIBLINGS};
+    case ControlKind::Link: return {"STATIC", SS_LEFT | SS_NOTIFY | WS_CLIPSIBLINGS};
     case ControlKind::CheckBox: return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
     case ControlKind::ComboDropDown: return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
-    case ControlKind::CommandButton: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
+    case ControlKind::CommandButton:
+        return {"BUTTON", static_cast<DWORD>((c.roles & DefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP};
+    case ControlKind::PictureBox: return {"STATIC", SS_ICON};
     }
     return {"STATIC", 0};
 }
@@ -55,25 +60,48 @@ void FitComboHeight(HWND combo, int designedPixels)
 
 }  // namespace
 
-HWND CreateControl(HWND form, const ControlLayout& c, HFONT font)
+HWND CreateControl(HWND form, const ControlLayout& c, HFONT font, HICON picture)
 {
-    const ControlClass cls = ClassOf(c.kind);
+    const ControlClass cls = ClassOf(c);
     const int x = TwipsToPixelsX(c.left), y = TwipsToPixelsY(c.top);
     int w = TwipsToPixelsX(c.width), h = TwipsToPixelsY(c.height);
     const int createHeight = c.kind == ControlKind::ComboDropDown ? h + ComboListPixels : h;
+    const char* caption = c.kind == ControlKind::PictureBox ? nullptr : c.caption;
 
-    HWND control = CreateWindowExA(0, cls.windowClass, c.caption, WS_CHILD | WS_VISIBLE | cls.style, x, y, w,
+    HWND control = CreateWindowExA(0, cls.windowClass, caption, WS_CHILD | WS_VISIBLE | cls.style, x, y, w,
                                    createHeight, form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
                                    GetModuleHandleA(nullptr), nullptr);
     if (!control) RaiseInvalidCall();
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
-    if (c.kind == ControlKind::ComboDropDown) FitComboHeight(control, h);
+    switch (c.kind) {
+    case ControlKind::ComboDropDown: FitComboHeight(control, h); break;
+    case ControlKind::PictureBox:
+        // An icon static takes the size of the icon it is given.
+        SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
+        break;
+    case ControlKind::Link:
+        // On top of the labels it may overlap, so that its text stays whole and
+        // takes every click on it. It is no tab stop, so the tab order is untouched.
+        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
+    default: break;
+    }
     if (c.autoSize) {
         SIZE extent = CaptionExtent(control, font, c.caption);
         SetWindowPos(control, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return control;
+}
+
+Icon LoadPicture(const ControlLayout& c)
+{
+    constexpr int IconPixels = 32;
+    HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.picture), IMAGE_ICON,
+                                               IconPixels, IconPixels, 0));
+    // The stock icon is shared by the system: the picture box gets its own copy.
+    if (!icon) icon = CopyIcon(LoadIconA(nullptr, IDI_APPLICATION));
+    return Icon(icon);
 }
 
 HWND Control::hWnd() { return GetDlgItem(owner_.hWnd(), id_); }

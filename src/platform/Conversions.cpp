@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace forms {
@@ -104,5 +105,12 @@ int32_t CLng(double value)
 }
 
 std::string Str(int32_t value) { return std::to_string(value); }
+
+std::string Hex(uint32_t value)
+{
+    char text[9];
+    std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(value));
+    return text;
+}
 
 }  // namespace forms

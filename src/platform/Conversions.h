@@ -24,5 +24,8 @@ bool FitsInt32(double value);
 
 // Decimal text of an integer, without a leading blank.
 std::string Str(int32_t value);
+// Hexadecimal text of a 32-bit number: upper-case digits, no prefix, no
+// leading zeros.
+std::string Hex(uint32_t value);
 
 }  // namespace forms

@@ -28,7 +28,17 @@ DWORD FrameStyle(const FormLayout& layout)
     return style;
 }
 
-constexpr DWORD FrameExStyle = WS_EX_CONTROLPARENT;
+DWORD FrameExStyle(const FormLayout& layout)
+{
+    DWORD exStyle = WS_EX_CONTROLPARENT;
+    if (layout.border == BorderStyle::FixedDialog) exStyle |= WS_EX_DLGMODALFRAME;
+    return exStyle;
+}
+
+bool IsPushButton(HWND control)
+{
+    return (SendMessageA(control, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
 
 std::vector<Form*>& Registry()
 {
@@ -84,12 +94,19 @@ void Form::CreateWindowAndControls()
     }
 
     const DWORD style = FrameStyle(layout_);
+    const DWORD exStyle = FrameExStyle(layout_);
     RECT frame{0, 0, TwipsToPixelsX(layout_.clientWidth), TwipsToPixelsY(layout_.clientHeight)};
-    AdjustWindowRectEx(&frame, style, FALSE, FrameExStyle);
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
 
-    HWND hwnd = CreateWindowExA(FrameExStyle, layout_.className, layout_.caption, style, CW_USEDEFAULT,
-                                CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                                nullptr, nullptr, instance, this);
+    // A fixed place is the client area's corner; the frame lies around it.
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
+    if (layout_.clientPlace) {
+        x = TwipsToPixelsX(layout_.clientPlace->left) + frame.left;
+        y = TwipsToPixelsY(layout_.clientPlace->top) + frame.top;
+    }
+
+    HWND hwnd = CreateWindowExA(exStyle, layout_.className, layout_.caption, style, x, y, frame.right - frame.left,
+                                frame.bottom - frame.top, nullptr, nullptr, instance, this);
     if (!hwnd) RaiseInvalidCall();
     hwnd_ = hwnd;
 
@@ -98,15 +115,34 @@ void Form::CreateWindowAndControls()
     for (const ControlLayout& c : layout_.controls) ordered.push_back(&c);
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const ControlLayout* a, const ControlLayout* b) { return a->tabIndex < b->tabIndex; });
-    for (const ControlLayout* c : ordered) CreateControl(hwnd_, *c, FontOf(c->fontPoints));
+    for (const ControlLayout* c : ordered) {
+        HICON picture = nullptr;
+        if (c->kind == ControlKind::PictureBox) picture = pictures_.emplace_back(LoadPicture(*c)).get();
+        CreateControl(hwnd_, *c, FontOf(c->fontPoints, c->kind == ControlKind::Link), picture);
+    }
 }
 
-HFONT Form::FontOf(double points)
+HFONT Form::FontOf(double points, bool underline)
 {
-    for (auto& [size, font] : fonts_)
-        if (size == points) return font.get();
-    fonts_.emplace_back(points, CreatePointFont(FontFace, points));
-    return fonts_.back().second.get();
+    for (const SizedFont& f : fonts_)
+        if (f.points == points && f.underline == underline) return f.font.get();
+    fonts_.push_back({points, underline, CreatePointFont(FontFace, points, underline)});
+    return fonts_.back().font.get();
+}
+
+const ControlLayout* Form::RowOf(HWND control) const
+{
+    const int id = GetDlgCtrlID(control);
+    for (const ControlLayout& c : layout_.controls)
+        if (c.id == id) return &c;
+    return nullptr;
+}
+
+const ControlLayout* Form::ButtonWithRole(ButtonRole role) const
+{
+    for (const ControlLayout& c : layout_.controls)
+        if (c.kind == ControlKind::CommandButton && (c.roles & role)) return &c;
+    return nullptr;
 }
 
 HWND Form::FirstTabStop() const
@@ -140,6 +176,7 @@ void Form::DestroyWindowOnly()
     hwnd_ = nullptr;
     lastFocus_ = nullptr;
     fonts_.clear();  // only once the controls that used them are gone
+    pictures_.clear();
 }
 
 bool Form::Visible() { return IsWindowVisible(hWnd()) != FALSE; }
@@ -171,6 +208,8 @@ std::string Form::Caption()
     return text;
 }
 
+void Form::SetCaption(std::string_view caption) { SetWindowTextA(hWnd(), std::string(caption).c_str()); }
+
 HICON Form::Icon() { return reinterpret_cast<HICON>(GetClassLongPtrA(hWnd(), GCLP_HICON)); }
 
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -193,15 +232,52 @@ LRESULT Form::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND: OnCommand(wParam, lParam); return 0;
     case WM_CLOSE: Unload(); return 0;  // the close box unloads the form
     case WM_ACTIVATE: OnActivate(wParam); return 0;
+    case WM_PAINT: OnPaint(hwnd); return 0;
+    case WM_CTLCOLORSTATIC: return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case DM_GETDEFID: return OnGetDefId();
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 void Form::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    // Enter and Escape arrive from dialog navigation as IDOK and IDCANCEL with
-    // no control; no button of ours takes those roles, so they do nothing.
-    if (lParam != 0 && HIWORD(wParam) == BN_CLICKED) Control_Click(LOWORD(wParam));
+    // Escape arrives from dialog navigation as IDCANCEL with no control, and
+    // Enter as IDOK when the form names no default button (OnGetDefId). Our
+    // controls' ids never take these two values.
+    const int id = LOWORD(wParam);
+    if (id == IDCANCEL) {
+        if (const ControlLayout* cancel = ButtonWithRole(CancelButton)) Control_Click(cancel->id);
+        return;
+    }
+    if (id == IDOK) return;
+    // A click on a button or on a label that notifies: both send code 0.
+    if (lParam != 0 && HIWORD(wParam) == BN_CLICKED) Control_Click(id);
+}
+
+// Dialog navigation asks which button Enter presses: the push button that has
+// the focus, else the form's default button.
+LRESULT Form::OnGetDefId()
+{
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus) && IsPushButton(focus)) return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+    if (const ControlLayout* def = ButtonWithRole(DefaultButton)) return MAKELRESULT(def->id, DC_HASDEFID);
+    return 0;
+}
+
+void Form::OnPaint(HWND hwnd)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    DrawLines(dc, layout_.lines);
+    EndPaint(hwnd, &ps);
+}
+
+LRESULT Form::OnCtlColorStatic(HDC dc, HWND control)
+{
+    const ControlLayout* row = RowOf(control);
+    SetTextColor(dc, ToColorRef(row ? row->foreColor : ButtonText));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void Form::OnActivate(WPARAM wParam)

@@ -7,19 +7,28 @@
 
 #include "platform/Controls.h"
 #include "platform/Gdi.h"
+#include "platform/Lines.h"
 #include "platform/MessageLoop.h"
 #include "platform/Screen.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace forms {
 
-enum class BorderStyle { Sizable, FixedSingle };
+// FixedDialog is the dialog frame: thick, never sizable.
+enum class BorderStyle { Sizable, FixedSingle, FixedDialog };
+
+// A place on the screen, in twips from its top-left corner.
+struct ScreenPlace {
+    int left, top;
+};
 
 struct FormLayout {
     const char* className;  // the window class, named after the form
@@ -28,6 +37,10 @@ struct FormLayout {
     BorderStyle border;
     bool minButton, maxButton;
     std::span<const ControlLayout> controls;
+    std::span<const LineLayout> lines = {};
+    // Where the client area's top-left corner opens at every load; without
+    // one, the system's default position.
+    std::optional<ScreenPlace> clientPlace = std::nullopt;
 };
 
 inline constexpr int WindowStateNormal = 0;
@@ -53,6 +66,7 @@ public:
     int WindowState();
     void SetWindowState(int state);
     std::string Caption();
+    void SetCaption(std::string_view caption);
     HICON Icon();
 
 protected:
@@ -65,9 +79,14 @@ private:
     LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnActivate(WPARAM wParam);
+    void OnPaint(HWND hwnd);
+    LRESULT OnCtlColorStatic(HDC dc, HWND control);
+    LRESULT OnGetDefId();
     void CreateWindowAndControls();
-    HFONT FontOf(double points);
+    HFONT FontOf(double points, bool underline);
     HWND FirstTabStop() const;
+    const ControlLayout* RowOf(HWND control) const;
+    const ControlLayout* ButtonWithRole(ButtonRole role) const;
     void DestroyWindowOnly();
 
     friend void End();
@@ -75,7 +94,13 @@ private:
     const FormLayout& layout_;
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
-    std::vector<std::pair<double, Font>> fonts_;
+    struct SizedFont {
+        double points;
+        bool underline;
+        Font font;
+    };
+    std::vector<SizedFont> fonts_;
+    std::vector<forms::Icon> pictures_;  // the pictures its picture boxes show
 };
 
 // Every form of the program, loaded or not, and the form of a top-level window.

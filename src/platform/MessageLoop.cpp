@@ -44,6 +44,7 @@ void End()
 
 void RaiseOverflow() { throw RuntimeError(ErrOverflow, "Overflow"); }
 void RaiseInvalidCall() { throw RuntimeError(ErrInvalidCall, "Invalid procedure call or argument"); }
+void RaiseFileNotFound() { throw RuntimeError(ErrFileNotFound, "File not found"); }
 
 void ReportUnhandledError(const std::exception& error)
 {

@@ -22,9 +22,11 @@ private:
 // The error numbers the runtime raises.
 inline constexpr int ErrInvalidCall = 5;
 inline constexpr int ErrOverflow = 6;
+inline constexpr int ErrFileNotFound = 53;
 
 [[noreturn]] void RaiseOverflow();
 [[noreturn]] void RaiseInvalidCall();
+[[noreturn]] void RaiseFileNotFound();
 
 // The treatment of an error that no handler takes: a box with the error,
 // captioned with the application title, then End.
