@@ -16,6 +16,7 @@ struct ShellRequest {
     std::string directory;
     bool directoryNull;
     int show;
+    bool operator==(const ShellRequest&) const = default;
 };
 
 // ShellExecuteA records its arguments and answers success; nothing opens.
