@@ -11,11 +11,10 @@ namespace forms {
 namespace {
 
 constexpr const char* FontFace = "MS Sans Serif";
-constexpr int AppIconId = 1;
 
 HICON AppIcon()
 {
-    if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(AppIconId))) return icon;
+    if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(AppIconResource))) return icon;
     return LoadIconA(nullptr, IDI_APPLICATION);
 }
 
