@@ -1,5 +1,6 @@
 #include "e2e/ProgramDriver.h"
 
+#include "platform/App.h"
 #include "platform/SettingsStore.h"
 #include "support/TestDesktop.h"
 
@@ -10,7 +11,9 @@ namespace {
 
 constexpr const char* TestFolderName = "Vendrel pro test";
 
-std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
+// Taken apart as the program does, so that names in a double-byte code page
+// stay whole.
+std::string FolderOf(const std::string& path) { return forms::App::SplitPath(path).folder; }
 
 std::string ThisExePath()
 {
@@ -31,7 +34,7 @@ std::string TestFolder()
     return folder;
 }
 
-std::string BaseName(const std::string& fileName) { return fileName.substr(0, fileName.rfind('.')); }
+std::string BaseName(const std::string& fileName) { return forms::App::SplitPath(fileName).baseName; }
 
 std::string ClassOf(HWND hwnd)
 {
