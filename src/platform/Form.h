@@ -7,6 +7,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Gdi.h"
+#include "platform/Icons.h"
 #include "platform/MessageLoop.h"
 #include "platform/Screen.h"
 
@@ -28,6 +29,7 @@ struct FormLayout {
     BorderStyle border;
     bool minButton, maxButton;
     std::span<const ControlLayout> controls;
+    const EmbeddedIcon* icon = nullptr;  // the window icon; null: the application icon
 };
 
 inline constexpr int WindowStateNormal = 0;
