@@ -2,6 +2,7 @@
 
 #include "platform/App.h"
 #include "platform/SettingsStore.h"
+#include "support/BuiltProgram.h"
 #include "support/TestDesktop.h"
 
 #include <algorithm>
@@ -14,16 +15,6 @@ constexpr const char* TestFolderName = "Vendrel pro test";
 // Taken apart as the program does, so that names in a double-byte code page
 // stay whole.
 std::string FolderOf(const std::string& path) { return forms::App::SplitPath(path).folder; }
-
-std::string ThisExePath()
-{
-    char buffer[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    return buffer;
-}
-
-// The build puts the test exe in build\tests and the program in build.
-std::string BuiltProgramPath() { return FolderOf(FolderOf(ThisExePath())) + "\\Duradarudo.exe"; }
 
 std::string TestFolder()
 {
