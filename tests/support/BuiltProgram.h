@@ -1,6 +1,8 @@
 #pragma once
 // The program as the build made it, for tests that look at it from outside.
 
+#include "platform/App.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,8 +12,6 @@ inline std::string BuiltProgramPath()
 {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path);
-    folder = folder.substr(0, folder.find_last_of('\\'));  // build\tests
-    folder = folder.substr(0, folder.find_last_of('\\'));  // build
-    return folder + "\\Duradarudo.exe";
+    const std::string testsFolder = forms::App::SplitPath(path).folder;
+    return forms::App::SplitPath(testsFolder).folder + "\\Duradarudo.exe";
 }
