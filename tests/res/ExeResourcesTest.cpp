@@ -18,8 +18,7 @@ namespace {
 using Bytes = std::span<const BYTE>;
 
 constexpr WORD IconType = 3, IconGroupType = 14, VersionType = 16;
-constexpr WORD AppIconGroup = 1, VersionId = 1;
-constexpr WORD Neutral = 0, UsEnglish = 0x0409;
+constexpr WORD AppIconGroup = 1, VersionId = 1, Neutral = 0, UsEnglish = 0x0409;
 
 struct ImageRow {
     WORD id;
@@ -30,15 +29,10 @@ constexpr ImageRow Images[] = {{30001, 256}, {30002, 128}, {30003, 96}, {30004, 
 
 WORD WordAt(Bytes bytes, size_t at) { return static_cast<WORD>(bytes[at] | bytes[at + 1] << 8); }
 DWORD DwordAt(Bytes bytes, size_t at) { return WordAt(bytes, at) | static_cast<DWORD>(WordAt(bytes, at + 2)) << 16; }
-DWORD BigEndianAt(Bytes bytes, size_t at)
-{
-    return static_cast<DWORD>(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
-}
 
-using ResourceKey = std::tuple<WORD, WORD, WORD>;  // type, id, language; 0xFFFF for a name
+using ResourceKey = std::tuple<WORD, WORD, WORD>;  // type, id, language; 0xFFFF stands for a name
 
 WORD IdOf(LPCSTR name) { return IS_INTRESOURCE(name) ? LOWORD(reinterpret_cast<ULONG_PTR>(name)) : 0xFFFF; }
-
 BOOL CALLBACK OnLanguage(HMODULE, LPCSTR type, LPCSTR name, WORD language, LONG_PTR found)
 {
     reinterpret_cast<std::set<ResourceKey>*>(found)->insert({IdOf(type), IdOf(name), language});
@@ -46,14 +40,9 @@ BOOL CALLBACK OnLanguage(HMODULE, LPCSTR type, LPCSTR name, WORD language, LONG_
 }
 BOOL CALLBACK OnName(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR found)
 {
-    EnumResourceLanguagesA(module, type, name, OnLanguage, found);
-    return TRUE;
+    return EnumResourceLanguagesA(module, type, name, OnLanguage, found);
 }
-BOOL CALLBACK OnType(HMODULE module, LPSTR type, LONG_PTR found)
-{
-    EnumResourceNamesA(module, type, OnName, found);
-    return TRUE;
-}
+BOOL CALLBACK OnType(HMODULE module, LPSTR type, LONG_PTR found) { return EnumResourceNamesA(module, type, OnName, found); }
 
 // One block of a version resource: its key, its value and the blocks inside it.
 struct VersionBlock {
@@ -61,7 +50,7 @@ struct VersionBlock {
     Bytes value;
     std::vector<VersionBlock> children;
 
-    std::string Text() const  // a text value, UTF-16 with its NUL, as ASCII
+    std::string Text() const  // a text value (UTF-16 with its NUL) as ASCII
     {
         std::string text;
         for (size_t at = 0; at + 1 < value.size() && WordAt(value, at) != 0; at += 2) text += static_cast<char>(value[at]);
@@ -87,10 +76,7 @@ VersionBlock ReadBlock(Bytes bytes)
 
 class ExeResources : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        exe = LoadLibraryExA(BuiltProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    }
+    static void SetUpTestSuite() { exe = LoadLibraryExA(BuiltProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE); }
     static void TearDownTestSuite() { FreeLibrary(exe); }
     void SetUp() override { ASSERT_NE(exe, nullptr) << BuiltProgramPath(); }
 
@@ -100,43 +86,33 @@ protected:
         if (!found) return {};
         return {static_cast<const BYTE*>(LockResource(LoadResource(exe, found))), SizeofResource(exe, found)};
     }
-    static Bytes Image(const ImageRow& row) { return Resource(IconType, row.id, Neutral); }
 
     static inline HMODULE exe = nullptr;
 };
 
-void ExpectPng(Bytes image, int size)
+// The signature, then the header chunk: 256 x 256, 8 bits per channel, red, green, blue and alpha.
+void ExpectPng256(Bytes image)
 {
-    ASSERT_GT(image.size(), 33u);
-    EXPECT_EQ(0, std::memcmp(image.data(), "\x89PNG\r\n\x1a\n", 8));
-    EXPECT_EQ(0, std::memcmp(image.data() + 12, "IHDR", 4));
-    EXPECT_EQ(BigEndianAt(image, 16), static_cast<DWORD>(size));
-    EXPECT_EQ(BigEndianAt(image, 20), static_cast<DWORD>(size));
-    EXPECT_EQ(image[24], 8);  // bits per channel
-    EXPECT_EQ(image[25], 6);  // red, green, blue and alpha
+    const BYTE start[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
+                          0,    0,   1,   0,   0,    0,    1,    0,    8, 6};
+    ASSERT_GT(image.size(), sizeof start);
+    EXPECT_EQ(0, std::memcmp(image.data(), start, sizeof start));
 }
 
-// A header with the height doubled, 32-bit rows, then a 1-bit mask set exactly where alpha is 0.
+// A bare header with the height doubled, 32-bit rows, then a 1-bit mask set exactly where alpha is 0.
 void ExpectBitmapWithMask(Bytes image, int size)
 {
     const size_t side = static_cast<size_t>(size), maskStride = (side + 31) / 32 * 4;
-    ASSERT_EQ(image.size(), sizeof(BITMAPINFOHEADER) + 4 * side * side + maskStride * side);
-    BITMAPINFOHEADER header;
-    std::memcpy(&header, image.data(), sizeof header);
-    EXPECT_EQ(header.biSize, sizeof header);
-    EXPECT_EQ(header.biWidth, size);
-    EXPECT_EQ(header.biHeight, 2 * size);
-    EXPECT_EQ(header.biPlanes, 1);
-    EXPECT_EQ(header.biBitCount, 32);
-    EXPECT_EQ(header.biCompression, static_cast<DWORD>(BI_RGB));
-    Bytes colour = image.subspan(sizeof header, 4 * side * side), mask = image.subspan(sizeof header + colour.size());
+    const size_t colourBytes = 4 * side * side, maskBytes = maskStride * side;
+    ASSERT_EQ(image.size(), sizeof(BITMAPINFOHEADER) + colourBytes + maskBytes);
+    const BITMAPINFOHEADER expected{sizeof expected, size, 2 * size, 1, 32, BI_RGB,
+                                    static_cast<DWORD>(colourBytes + maskBytes), 0, 0, 0, 0};
+    EXPECT_EQ(0, std::memcmp(image.data(), &expected, sizeof expected));
+    Bytes colour = image.subspan(sizeof expected, colourBytes), mask = image.subspan(sizeof expected + colourBytes);
     int disagreements = 0;
     for (size_t y = 0; y < side; ++y)
-        for (size_t x = 0; x < side; ++x) {
-            const bool clear = colour[4 * (y * side + x) + 3] == 0;
-            const bool masked = (mask[y * maskStride + x / 8] & (0x80 >> (x % 8))) != 0;
-            disagreements += clear != masked;
-        }
+        for (size_t x = 0; x < side; ++x)
+            disagreements += (colour[4 * (y * side + x) + 3] == 0) != ((mask[y * maskStride + x / 8] & (0x80 >> x % 8)) != 0);
     EXPECT_EQ(disagreements, 0);
 }
 
@@ -151,50 +127,40 @@ TEST_F(ExeResources, HoldOnlyTheIconGroupItsNineImagesAndTheVersionBlock)
     EXPECT_EQ(found, expected);
 }
 
-TEST_F(ExeResources, TheGroupListsEachImageLargestFirstAsItIs)
+TEST_F(ExeResources, TheGroupListsItsImagesLargestFirstEachInItsFormatOnATransparentGround)
 {
     Bytes group = Resource(IconGroupType, AppIconGroup, Neutral);
     ASSERT_EQ(group.size(), 6 + 14 * std::size(Images));
-    EXPECT_EQ(WordAt(group, 0), 0);
-    EXPECT_EQ(WordAt(group, 2), 1);  // icons, not cursors
+    EXPECT_EQ(DwordAt(group, 0), 0x00010000u);  // reserved, then 1: icons, not cursors
     EXPECT_EQ(WordAt(group, 4), std::size(Images));
     for (size_t i = 0; i < std::size(Images); ++i) {
         const ImageRow& row = Images[i];
         SCOPED_TRACE(row.id);
-        Bytes entry = group.subspan(6 + 14 * i, 14);
+        Bytes image = Resource(IconType, row.id, Neutral), entry = group.subspan(6 + 14 * i, 14);
         EXPECT_EQ(entry[0], row.size % 256);  // 0 stands for 256
         EXPECT_EQ(entry[1], row.size % 256);
-        EXPECT_EQ(WordAt(entry, 4), 1);   // planes
-        EXPECT_EQ(WordAt(entry, 6), 32);  // bits per pixel
-        EXPECT_EQ(DwordAt(entry, 8), Image(row).size());
+        EXPECT_EQ(DwordAt(entry, 4), 0x00200001u);  // 1 plane, 32 bits per pixel
+        EXPECT_EQ(DwordAt(entry, 8), image.size());
         EXPECT_EQ(WordAt(entry, 12), row.id);
-    }
-}
-
-TEST_F(ExeResources, EachImageHasItsFormatAndShowsADrawingOnATransparentGround)
-{
-    for (const ImageRow& row : Images) {
-        SCOPED_TRACE(row.id);
-        Bytes image = Image(row);
         if (row.size == 256)
-            ExpectPng(image, row.size);
+            ExpectPng256(image);
         else
             ExpectBitmapWithMask(image, row.size);
+
         HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(image.data()), static_cast<DWORD>(image.size()), TRUE,
                                               0x00030000, row.size, row.size, LR_DEFAULTCOLOR);
         IconPixels pixels = PixelsOf(icon);
         DestroyIcon(icon);
         EXPECT_EQ(pixels.width, row.size);
         EXPECT_TRUE(pixels.CornersAreTransparent());
-        EXPECT_GT(pixels.OpaqueShare(), 0.25);
+        EXPECT_GT(pixels.OpaqueShare(), 0.25);  // a drawing, not an empty ground
     }
 }
 
 TEST_F(ExeResources, TheIconGroupGivesAnIconOfEachAskedSize)
 {
     for (int size : {16, 32, 48}) {
-        HICON icon = static_cast<HICON>(
-            LoadImageA(exe, MAKEINTRESOURCEA(AppIconGroup), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+        HICON icon = static_cast<HICON>(LoadImageA(exe, MAKEINTRESOURCEA(AppIconGroup), IMAGE_ICON, size, size, 0));
         IconPixels pixels = PixelsOf(icon);
         DestroyIcon(icon);
         EXPECT_EQ(pixels.width, size);
@@ -206,29 +172,17 @@ TEST_F(ExeResources, TheVersionBlockIsVersionTwoInUsEnglishWithItsStringsInOrder
 {
     VersionBlock root = ReadBlock(Resource(VersionType, VersionId, UsEnglish));
     EXPECT_EQ(root.key, "VS_VERSION_INFO");
-    VS_FIXEDFILEINFO fixed{};
+    const VS_FIXEDFILEINFO fixed{0xFEEF04BD, 0x00010000, 0x00020000, 0, 0x00020000, 0, 0, 0, VOS__WINDOWS32, VFT_APP,
+                                 0, 0, 0};
     ASSERT_EQ(root.value.size(), sizeof fixed);
-    std::memcpy(&fixed, root.value.data(), sizeof fixed);
-    EXPECT_EQ(fixed.dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed.dwFileVersionMS, 0x00020000u);
-    EXPECT_EQ(fixed.dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed.dwProductVersionMS, 0x00020000u);
-    EXPECT_EQ(fixed.dwProductVersionLS, 0u);
-    EXPECT_EQ(fixed.dwFileFlagsMask, 0u);
-    EXPECT_EQ(fixed.dwFileFlags, 0u);
-    EXPECT_EQ(fixed.dwFileOS, static_cast<DWORD>(VOS__WINDOWS32));
-    EXPECT_EQ(fixed.dwFileType, static_cast<DWORD>(VFT_APP));
-    EXPECT_EQ(fixed.dwFileSubtype, 0u);
-    EXPECT_EQ(fixed.dwFileDateMS | fixed.dwFileDateLS, 0u);
+    EXPECT_EQ(0, std::memcmp(root.value.data(), &fixed, sizeof fixed));
 
     ASSERT_EQ(root.children.size(), 2u);
     const VersionBlock &var = root.children[0], &strings = root.children[1];
     EXPECT_EQ(var.key, "VarFileInfo");
     ASSERT_EQ(var.children.size(), 1u);
     EXPECT_EQ(var.children[0].key, "Translation");
-    EXPECT_EQ(std::vector<BYTE>(var.children[0].value.begin(), var.children[0].value.end()),
-              (std::vector<BYTE>{0x09, 0x04, 0xB0, 0x04}));
-
+    EXPECT_EQ(DwordAt(var.children[0].value, 0), 0x04B00409u);  // US English, Unicode
     EXPECT_EQ(strings.key, "StringFileInfo");
     ASSERT_EQ(strings.children.size(), 1u);
     EXPECT_EQ(strings.children[0].key, "040904B0");
