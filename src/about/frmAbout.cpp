@@ -21,10 +21,9 @@ enum ControlId { IdPicIcon = 100, IdCmdOK, IdCmdSysInfo, IdLabel1, IdLblDescript
 constexpr double Font = forms::DefaultFontPoints;
 
 // Left, Top, Width, Height in twips; the tab index; then font, auto-size, text
-// colour, button roles and picture where they differ from the defaults.
+// colour and button roles where they differ from the defaults.
 constexpr forms::ControlLayout Controls[] = {
-    {IdPicIcon, ControlKind::PictureBox, nullptr, 240, 240, 480, 480, 1, Font, false, forms::ButtonText,
-     forms::NoRole, forms::AppIconResource},
+    {IdPicIcon, ControlKind::PictureBox, nullptr, 240, 240, 480, 480, 1},  // the application icon
     {IdCmdOK, ControlKind::CommandButton, "OK", 4245, 2625, 1260, 345, 0, Font, false, forms::ButtonText,
      forms::DefaultButton | forms::CancelButton},
     {IdCmdSysInfo, ControlKind::CommandButton, "&System Info...", 4260, 3075, 1245, 345, 2},
@@ -44,7 +43,7 @@ constexpr forms::LineLayout Lines[] = {
 };
 
 constexpr forms::FormLayout Layout{
-    "frmAbout", "About MyApp", 5730, 3555, forms::BorderStyle::FixedDialog, false, false, Controls, Lines,
+    "frmAbout", "About MyApp", 5730, 3555, forms::BorderStyle::FixedDialog, false, false, Controls, nullptr, Lines,
     forms::ScreenPlace{2340, 1935},
 };
 

@@ -94,14 +94,13 @@ HWND CreateControl(HWND form, const ControlLayout& c, HFONT font, HICON picture)
     return control;
 }
 
-Icon LoadPicture(const ControlLayout& c)
+OwnedIcon LoadPicture(const ControlLayout& c)
 {
     constexpr int IconPixels = 32;
-    HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.picture), IMAGE_ICON,
-                                               IconPixels, IconPixels, 0));
+    OwnedIcon icon = IconAt(c.picture, IconPixels);
     // The stock icon is shared by the system: the picture box gets its own copy.
-    if (!icon) icon = CopyIcon(LoadIconA(nullptr, IDI_APPLICATION));
-    return Icon(icon);
+    if (!icon) icon = OwnedIcon(CopyIcon(LoadIconA(nullptr, IDI_APPLICATION)));
+    return icon;
 }
 
 HWND Control::hWnd() { return GetDlgItem(owner_.hWnd(), id_); }

@@ -3,6 +3,7 @@
 // created, and the handle through which the form's code touches one.
 
 #include "platform/Gdi.h"
+#include "platform/Icons.h"
 
 #include <windows.h>
 
@@ -14,7 +15,7 @@ namespace forms {
 class Form;
 
 // A Link is a label drawn as a web link: underlined, with a Click event.
-// A PictureBox shows an icon of the executable and sizes itself to it.
+// A PictureBox shows an icon and sizes itself to it.
 enum class ControlKind { Label, Link, CheckBox, ComboDropDown, CommandButton, PictureBox };
 
 inline constexpr double DefaultFontPoints = 8.25;
@@ -22,9 +23,6 @@ inline constexpr double DefaultFontPoints = 8.25;
 // The roles a command button can take in its form: Enter presses the default
 // button while no other button has the focus; Escape presses the cancel button.
 enum ButtonRole : unsigned { NoRole = 0, DefaultButton = 1, CancelButton = 2 };
-
-// The icon resource that is the application's icon.
-inline constexpr int AppIconResource = 1;
 
 // One row of a form's layout table. Geometry is in twips, as designed.
 struct ControlLayout {
@@ -37,7 +35,7 @@ struct ControlLayout {
     bool autoSize = false;  // a label that sizes itself to its caption
     OleColor foreColor = ButtonText;  // a label's text colour
     unsigned roles = NoRole;          // ButtonRole bits of a command button
-    int picture = 0;                  // a picture box's icon resource
+    const EmbeddedIcon* picture = nullptr;  // a picture box's icon; null: the application icon
 };
 
 // Creates the control of one layout row as a child of the form's window. A
@@ -46,7 +44,7 @@ HWND CreateControl(HWND form, const ControlLayout& control, HFONT font, HICON pi
 
 // The picture of a picture box's row: its icon at the standard 32 x 32 pixels,
 // or the system's application icon while the executable carries none.
-Icon LoadPicture(const ControlLayout& control);
+OwnedIcon LoadPicture(const ControlLayout& control);
 
 // A control of a form. Touching it loads its form.
 class Control {

@@ -12,12 +12,6 @@ namespace {
 
 constexpr const char* FontFace = "MS Sans Serif";
 
-HICON AppIcon()
-{
-    if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(AppIconResource))) return icon;
-    return LoadIconA(nullptr, IDI_APPLICATION);
-}
-
 DWORD FrameStyle(const FormLayout& layout)
 {
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -85,7 +79,9 @@ void Form::CreateWindowAndControls()
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = WindowProc;
         wc.hInstance = instance;
-        wc.hIcon = AppIcon();
+        const WindowIcons icons = WindowIconsOf(layout_.icon);
+        wc.hIcon = icons.big;
+        wc.hIconSm = icons.smallIcon;
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = layout_.className;

@@ -7,6 +7,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Gdi.h"
+#include "platform/Icons.h"
 #include "platform/Lines.h"
 #include "platform/MessageLoop.h"
 #include "platform/Screen.h"
@@ -37,6 +38,7 @@ struct FormLayout {
     BorderStyle border;
     bool minButton, maxButton;
     std::span<const ControlLayout> controls;
+    const EmbeddedIcon* icon = nullptr;  // the window icon; null: the application icon
     std::span<const LineLayout> lines = {};
     // Where the client area's top-left corner opens at every load; without
     // one, the system's default position.
@@ -100,7 +102,7 @@ private:
         Font font;
     };
     std::vector<SizedFont> fonts_;
-    std::vector<forms::Icon> pictures_;  // the pictures its picture boxes show
+    std::vector<OwnedIcon> pictures_;  // the pictures its picture boxes show
 };
 
 // Every form of the program, loaded or not, and the form of a top-level window.

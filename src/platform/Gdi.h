@@ -16,8 +16,6 @@ using Font = OwnedHandle<HFONT, &DeleteFont>;
 inline BOOL DeletePen(HPEN pen) { return DeleteObject(pen); }
 using Pen = OwnedHandle<HPEN, &DeletePen>;
 
-using Icon = OwnedHandle<HICON, &DestroyIcon>;
-
 // A font of the given face and size in points for the screen's resolution.
 Font CreatePointFont(const char* face, double points, bool underline = false);
 
