@@ -99,6 +99,7 @@ void Form::CreateWindowAndControls()
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const ControlLayout* a, const ControlLayout* b) { return a->tabIndex < b->tabIndex; });
     for (const ControlLayout* c : ordered) CreateControl(hwnd_, *c, FontOf(c->fontPoints));
+    if (!layout_.popupMenu.empty()) popupMenu_ = CreatePopupMenuFrom(layout_.popupMenu);
 }
 
 HFONT Form::FontOf(double points)
@@ -117,11 +118,11 @@ HWND Form::FirstTabStop() const
 void Form::Show()
 {
     Load();
-    if (IsWindowVisible(hwnd_)) {
-        SetForegroundWindow(hwnd_);
-        return;
-    }
     ShowWindow(hwnd_, SW_SHOW);
+    // Whether it opens now or was open already, it comes to the front: a menu
+    // command that shows it leaves the foreground with the hidden window that
+    // popped up the menu, where typing would go unseen.
+    SetForegroundWindow(hwnd_);
 }
 
 void Form::Unload()
@@ -133,6 +134,12 @@ void Form::Unload()
     DestroyWindowOnly();
 }
 
+void Form::PopupMenu()
+{
+    HWND hwnd = hWnd();
+    if (const int chosen = ShowPopupMenu(hwnd, popupMenu_.get())) Menu_Click(chosen);
+}
+
 void Form::DestroyWindowOnly()
 {
     HWND hwnd = hwnd_;
@@ -140,6 +147,7 @@ void Form::DestroyWindowOnly()
     hwnd_ = nullptr;
     lastFocus_ = nullptr;
     fonts_.clear();  // only once the controls that used them are gone
+    popupMenu_.reset();
 }
 
 bool Form::Visible() { return IsWindowVisible(hWnd()) != FALSE; }
@@ -194,6 +202,7 @@ LRESULT Form::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE: Unload(); return 0;  // the close box unloads the form
     case WM_ACTIVATE: OnActivate(wParam); return 0;
     }
+    if (OwnMessage(message, wParam, lParam)) return 0;
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 

@@ -7,6 +7,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Gdi.h"
+#include "platform/Menu.h"
 #include "platform/MessageLoop.h"
 #include "platform/Screen.h"
 
@@ -28,6 +29,9 @@ struct FormLayout {
     BorderStyle border;
     bool minButton, maxButton;
     std::span<const ControlLayout> controls;
+    // The items of the form's one popup menu. Its container is hidden, so the
+    // window never shows a menu bar.
+    std::span<const MenuItemLayout> popupMenu = {};
 };
 
 inline constexpr int WindowStateNormal = 0;
@@ -47,6 +51,7 @@ public:
     void Load();
     void Show();  // modeless, no owner; a shown form is only brought forward
     void Unload();
+    void PopupMenu();  // the form's popup menu at the pointer; the chosen item's Click runs
 
     bool Visible();
     void SetVisible(bool visible);
@@ -59,6 +64,14 @@ protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(int16_t& cancel) { (void)cancel; }
     virtual void Control_Click(int controlId) { (void)controlId; }
+    virtual void Menu_Click(int itemId) { (void)itemId; }
+    // A message that the runtime does not handle itself (a notification of
+    // the form's own, a registered message); returns whether the form took it.
+    virtual bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        (void)message, (void)wParam, (void)lParam;
+        return false;
+    }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,6 +89,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
     std::vector<std::pair<double, Font>> fonts_;
+    Menu popupMenu_;
 };
 
 // Every form of the program, loaded or not, and the form of a top-level window.

@@ -4,6 +4,11 @@
 // program's code is linked into the test executable, so its calls go there.
 
 #include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 class ImportPatch {
 public:
@@ -26,6 +31,46 @@ public:
     explicit FakeLockWorkStation(BOOL result);
     ~FakeLockWorkStation();
     int Calls() const;
+
+private:
+    ImportPatch patch_;
+};
+
+// Shell_NotifyIconA is recorded, then passed on to the real notification area.
+struct NotifyIconCall {
+    DWORD message;
+    const void* record;        // the address the program passed
+    std::vector<BYTE> bytes;   // the record as it was at the call, cbSize bytes
+    BOOL result;
+};
+
+class ShellNotifyIconRecorder {
+public:
+    ShellNotifyIconRecorder();
+    ~ShellNotifyIconRecorder();
+    const std::vector<NotifyIconCall>& Calls() const;
+    // Forgets the calls so far; onCall runs at each later call, before it is passed on.
+    void Restart(std::function<void(DWORD message)> onCall = {});
+    // The real call, past the recorder (for a test that works the tray itself).
+    BOOL PassOn(DWORD message, const void* record) const;
+
+private:
+    ImportPatch patch_;
+};
+
+// ShellExecuteA is recorded and answers success; nothing is opened.
+struct ShellExecuteCall {
+    HWND hwnd;
+    std::string operation, file;
+    bool nullParameters, nullDirectory;
+    INT showCommand;
+};
+
+class FakeShellExecute {
+public:
+    FakeShellExecute();
+    ~FakeShellExecute();
+    const std::vector<ShellExecuteCall>& Calls() const;
 
 private:
     ImportPatch patch_;
