@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build googletest
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 xvfb xauth x11-utils
-  x11-apps imagemagick librsvg2-bin python3
+  x11-apps imagemagick librsvg2-bin python3 locales
 )
 
 sudo_cmd=()

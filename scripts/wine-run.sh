@@ -11,6 +11,19 @@ if [ "${DURADARUDO_PROFILE:-}" = e2e ]; then
 else
   export WINEPREFIX="$build_dir/wineprefix"
 fi
+# DURADARUDO_LOCALE=ja_JP.UTF-8 runs the test under that Unix locale, from which
+# Wine takes the ANSI code page (932 for Japanese). The locale is compiled once
+# into the build folder, so the machine needs no locale of its own.
+if [ -n "${DURADARUDO_LOCALE:-}" ]; then
+  export LOCPATH="$build_dir/locale"
+  mkdir -p "$LOCPATH"
+  (
+    flock 9
+    [ -d "$LOCPATH/$DURADARUDO_LOCALE" ] ||
+      localedef -i "${DURADARUDO_LOCALE%%.*}" -f "${DURADARUDO_LOCALE#*.}" "$LOCPATH/$DURADARUDO_LOCALE"
+  ) 9>"$LOCPATH.lock"
+  export LC_ALL="$DURADARUDO_LOCALE"
+fi
 if [ -z "${DISPLAY:-}" ]; then
   echo "wine-run: no display; run the tests through scripts/test.sh" >&2
   exit 2

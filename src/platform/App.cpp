@@ -1,7 +1,5 @@
 #include "platform/App.h"
 
-#include <windows.h>
-
 namespace forms::App {
 
 namespace {
@@ -19,30 +17,41 @@ std::string ModuleFileName()
     }
 }
 
-size_t NameStart(const std::string& path)
-{
-    size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? 0 : slash + 1;
-}
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 }  // namespace
 
-std::string EXEName()
+PathParts SplitPath(std::string_view path, UINT codePage)
 {
-    std::string path = ModuleFileName();
-    std::string name = path.substr(NameStart(path));
-    size_t dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
+    const std::string text(path);  // CharNextExA needs the terminating NUL
+    const char* const begin = text.c_str();
+    const char* const end = begin + text.size();
+
+    // Only where a character starts can it be a separator or the dot.
+    const char* nameStart = begin;
+    const char* lastDot = nullptr;
+    for (const char* p = begin; p < end;) {
+        if (IsSeparator(*p)) {
+            nameStart = p + 1;
+            lastDot = nullptr;
+        } else if (*p == '.') {
+            lastDot = p;
+        }
+        const char* next = CharNextExA(static_cast<WORD>(codePage), p, 0);
+        p = next > p ? next : p + 1;
+    }
+
+    PathParts parts;
+    parts.baseName.assign(nameStart, lastDot ? lastDot : end);
+    if (nameStart != begin) {
+        parts.folder.assign(begin, nameStart - 1);
+        if (parts.folder.size() == 2 && parts.folder[1] == ':') parts.folder += '\\';  // "C:" is "C:\"
+    }
+    return parts;
 }
 
-std::string Path()
-{
-    std::string path = ModuleFileName();
-    size_t start = NameStart(path);
-    if (start == 0) return {};
-    std::string folder = path.substr(0, start - 1);
-    if (folder.size() == 2 && folder[1] == ':') folder += '\\';  // "C:" is "C:\"
-    return folder;
-}
+std::string EXEName() { return SplitPath(ModuleFileName()).baseName; }
+
+std::string Path() { return SplitPath(ModuleFileName()).folder; }
 
 }  // namespace forms::App

@@ -11,13 +11,6 @@ namespace forms {
 namespace {
 
 constexpr const char* FontFace = "MS Sans Serif";
-constexpr int AppIconId = 1;
-
-HICON AppIcon()
-{
-    if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(AppIconId))) return icon;
-    return LoadIconA(nullptr, IDI_APPLICATION);
-}
 
 DWORD FrameStyle(const FormLayout& layout)
 {
@@ -76,7 +69,9 @@ void Form::CreateWindowAndControls()
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = WindowProc;
         wc.hInstance = instance;
-        wc.hIcon = AppIcon();
+        const WindowIcons icons = WindowIconsOf(layout_.icon);
+        wc.hIcon = icons.big;
+        wc.hIconSm = icons.smallIcon;
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = layout_.className;

@@ -7,6 +7,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Gdi.h"
+#include "platform/Icons.h"
 #include "platform/Menu.h"
 #include "platform/MessageLoop.h"
 #include "platform/Screen.h"
@@ -29,6 +30,7 @@ struct FormLayout {
     BorderStyle border;
     bool minButton, maxButton;
     std::span<const ControlLayout> controls;
+    const EmbeddedIcon* icon = nullptr;  // the window icon; null: the application icon
     // The items of the form's one popup menu. Its container is hidden, so the
     // window never shows a menu bar.
     std::span<const MenuItemLayout> popupMenu = {};

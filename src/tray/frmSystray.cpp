@@ -31,7 +31,7 @@ constexpr forms::MenuItemLayout MnuTray[] = {
 };
 
 constexpr forms::FormLayout Layout{
-    "frmSystray", "Systray form", 4560, 3015, forms::BorderStyle::Sizable, true, true, {}, MnuTray,
+    "frmSystray", "Systray form", 4560, 3015, forms::BorderStyle::Sizable, true, true, {}, nullptr, MnuTray,
 };
 
 // Sent to every top-level window when the notification area is created anew

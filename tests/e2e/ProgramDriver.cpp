@@ -1,6 +1,8 @@
 #include "e2e/ProgramDriver.h"
 
+#include "platform/App.h"
 #include "platform/SettingsStore.h"
+#include "support/BuiltProgram.h"
 #include "support/TestDesktop.h"
 
 #include <algorithm>
@@ -14,17 +16,9 @@ constexpr const char* TrayIconClass = "__winex11_tray_icon";
 // Away from the top left, where the program's windows open and would cover it.
 constexpr POINT StandaloneTrayPlace{900, 700};
 
-std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
-
-std::string ThisExePath()
-{
-    char buffer[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    return buffer;
-}
-
-// The build puts the test exe in build\tests and the program in build.
-std::string BuiltProgramPath() { return FolderOf(FolderOf(ThisExePath())) + "\\Duradarudo.exe"; }
+// Taken apart as the program does, so that names in a double-byte code page
+// stay whole.
+std::string FolderOf(const std::string& path) { return forms::App::SplitPath(path).folder; }
 
 std::string TestFolder()
 {
@@ -35,7 +29,7 @@ std::string TestFolder()
     return folder;
 }
 
-std::string BaseName(const std::string& fileName) { return fileName.substr(0, fileName.rfind('.')); }
+std::string BaseName(const std::string& fileName) { return forms::App::SplitPath(fileName).baseName; }
 
 std::string ClassOf(HWND hwnd)
 {

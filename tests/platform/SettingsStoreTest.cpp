@@ -63,3 +63,31 @@ TEST(AppInfo, PathIsTheFolderOfTheRunningFile)
     EXPECT_NE(forms::App::Path().back(), '\\');
     EXPECT_STREQ(forms::App::Title, "Duradarudo");
 }
+
+// In code page 932 the second byte of "ソ" (83 5C) and of "表" (95 5C) is a
+// backslash: neither may split the path.
+TEST(AppInfo, SplitsAPathCharacterByCharacterInItsCodePage)
+{
+    struct Case {
+        UINT codePage;
+        const char* path;
+        const char* folder;
+        const char* baseName;
+    };
+    const Case cases[] = {
+        {1252, "C:\\Program Files\\Vendrel\\Duradarudo.exe", "C:\\Program Files\\Vendrel", "Duradarudo"},
+        {1252, "C:\\Duradarudo.exe", "C:\\", "Duradarudo"},
+        {1252, "C:\\t\\my.copy.exe", "C:\\t", "my.copy"},
+        {1252, "C:\\t\\noextension", "C:\\t", "noextension"},
+        {1252, "C:\\t\\\xE9t\xE9.exe", "C:\\t", "\xE9t\xE9"},
+        {932, "C:\\t\\\x83\x5C\x83\x74\x83\x67.exe", "C:\\t", "\x83\x5C\x83\x74\x83\x67"},       // ソフト
+        {932, "C:\\\x95\x5C\x8E\xA6\\\x95\x5C.exe", "C:\\\x95\x5C\x8E\xA6", "\x95\x5C"},         // 表示\表
+        {932, "C:\\\x95\x5C.exe", "C:\\", "\x95\x5C"},                                              // a drive root
+        {932, "C:\\t\\\x93\xFA\x96\x7B.exe", "C:\\t", "\x93\xFA\x96\x7B"},                          // 日本
+    };
+    for (const Case& c : cases) {
+        const forms::App::PathParts parts = forms::App::SplitPath(c.path, c.codePage);
+        EXPECT_EQ(parts.folder, c.folder) << c.path;
+        EXPECT_EQ(parts.baseName, c.baseName) << c.path;
+    }
+}

@@ -1,0 +1,7 @@
+#pragma once
+// The About window's own icon. It is program data, not a resource: the
+// executable's resources hold the application icon alone.
+
+#include "platform/Icons.h"
+
+extern const forms::EmbeddedIcon AboutIcon;
