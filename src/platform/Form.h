@@ -51,7 +51,7 @@ public:
     bool IsLoaded() const { return hwnd_ != nullptr; }
 
     void Load();
-    void Show();  // modeless, no owner; a shown form is only brought forward
+    void Show();  // modeless, no owner, never twice; it comes to the front with the focus in it
     void Unload();
     void PopupMenu();  // the form's popup menu at the pointer; the chosen item's Click runs
 
