@@ -43,8 +43,16 @@ constexpr forms::LineLayout Lines[] = {
 };
 
 constexpr forms::FormLayout Layout{
-    "frmAbout", "About MyApp", 5730, 3555, forms::BorderStyle::FixedDialog, false, false, Controls, nullptr, Lines,
-    forms::ScreenPlace{2340, 1935},
+    .className = "frmAbout",
+    .caption = "About MyApp",
+    .clientWidth = 5730,
+    .clientHeight = 3555,
+    .border = forms::BorderStyle::FixedDialog,
+    .minButton = false,
+    .maxButton = false,
+    .controls = Controls,
+    .lines = Lines,
+    .clientPlace = forms::ScreenPlace{2340, 1935},
 };
 
 // The two registry places of the System Information tool, tried in this order:

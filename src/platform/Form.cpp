@@ -115,6 +115,7 @@ void Form::CreateWindowAndControls()
         if (c->kind == ControlKind::PictureBox) picture = pictures_.emplace_back(LoadPicture(*c)).get();
         CreateControl(hwnd_, *c, FontOf(c->fontPoints, c->kind == ControlKind::Link), picture);
     }
+    if (!layout_.popupMenu.empty()) popupMenu_ = CreatePopupMenuFrom(layout_.popupMenu);
 }
 
 HFONT Form::FontOf(double points, bool underline)
@@ -148,11 +149,11 @@ HWND Form::FirstTabStop() const
 void Form::Show()
 {
     Load();
-    if (IsWindowVisible(hwnd_)) {
-        SetForegroundWindow(hwnd_);
-        return;
-    }
     ShowWindow(hwnd_, SW_SHOW);
+    // Whether it opens now or was open already, it comes to the front: a menu
+    // command that shows it leaves the foreground with the hidden window that
+    // popped up the menu, where typing would go unseen.
+    SetForegroundWindow(hwnd_);
 }
 
 void Form::Unload()
@@ -164,6 +165,12 @@ void Form::Unload()
     DestroyWindowOnly();
 }
 
+void Form::PopupMenu()
+{
+    HWND hwnd = hWnd();
+    if (const int chosen = ShowPopupMenu(hwnd, popupMenu_.get())) Menu_Click(chosen);
+}
+
 void Form::DestroyWindowOnly()
 {
     HWND hwnd = hwnd_;
@@ -172,6 +179,7 @@ void Form::DestroyWindowOnly()
     lastFocus_ = nullptr;
     fonts_.clear();  // only once the controls that used them are gone
     pictures_.clear();
+    popupMenu_.reset();
 }
 
 bool Form::Visible() { return IsWindowVisible(hWnd()) != FALSE; }
@@ -231,6 +239,7 @@ LRESULT Form::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC: return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case DM_GETDEFID: return OnGetDefId();
     }
+    if (OwnMessage(message, wParam, lParam)) return 0;
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/Gdi.h"
 #include "platform/Icons.h"
 #include "platform/Lines.h"
+#include "platform/Menu.h"
 #include "platform/MessageLoop.h"
 #include "platform/Screen.h"
 
@@ -39,6 +40,9 @@ struct FormLayout {
     bool minButton, maxButton;
     std::span<const ControlLayout> controls;
     const EmbeddedIcon* icon = nullptr;  // the window icon; null: the application icon
+    // The items of the form's one popup menu. Its container is hidden, so the
+    // window never shows a menu bar.
+    std::span<const MenuItemLayout> popupMenu = {};
     std::span<const LineLayout> lines = {};
     // Where the client area's top-left corner opens at every load; without
     // one, the system's default position.
@@ -60,8 +64,9 @@ public:
     bool IsLoaded() const { return hwnd_ != nullptr; }
 
     void Load();
-    void Show();  // modeless, no owner; a shown form is only brought forward
+    void Show();  // modeless, no owner, never twice; it comes to the front with the focus in it
     void Unload();
+    void PopupMenu();  // the form's popup menu at the pointer; the chosen item's Click runs
 
     bool Visible();
     void SetVisible(bool visible);
@@ -75,6 +80,14 @@ protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(int16_t& cancel) { (void)cancel; }
     virtual void Control_Click(int controlId) { (void)controlId; }
+    virtual void Menu_Click(int itemId) { (void)itemId; }
+    // A message that the runtime does not handle itself (a notification of
+    // the form's own, a registered message); returns whether the form took it.
+    virtual bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        (void)message, (void)wParam, (void)lParam;
+        return false;
+    }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -103,6 +116,7 @@ private:
     };
     std::vector<SizedFont> fonts_;
     std::vector<OwnedIcon> pictures_;  // the pictures its picture boxes show
+    Menu popupMenu_;
 };
 
 // Every form of the program, loaded or not, and the form of a top-level window.

@@ -1,14 +1,16 @@
 #include "tray/Main.h"
 
 #include "hotkey/SettingsLayout.h"
-#include "hotkey/frmHotKeys.h"
 #include "settings/frmConfig.h"
+#include "tray/frmSystray.h"
 
 namespace Module1 {
 
 void Main()
 {
-    frmHotKeys.SetVisible(false);  // loads it: hooked, hotkey registered, hidden
+    // Its loading hides it, loads the hotkey window (hooked, hotkey registered)
+    // and adds the icon, all before the settings window can open.
+    frmSystray.Load();
     if (settings::Read(settings::Configured) != settings::ConfiguredText) frmConfig.Show();
 }
 

@@ -2,7 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "support/MessageBoxWatcher.h"
-#include "support/RecordedCalls.h"
+#include "support/ImportPatch.h"
 #include "support/TestDesktop.h"
 #include "support/WindowGeometry.h"
 
@@ -127,9 +127,9 @@ TEST_F(AboutWindow, OKEscapeAndEnterCloseItButEnterOnSystemInfoPressesThat)
     // With the focus on System Info, as a click leaves it, Enter presses that
     // button; so does Alt+S from OK. Either starts the tool or tells it is
     // unavailable, and the window stays.
-    ProgramStartRecorder starts;
+    FakeCreateProcess starts;
     MessageBoxWatcher boxes;
-    auto pressed = [&] { return starts.Starts().size() + boxes.Boxes().size(); };
+    auto pressed = [&] { return starts.Calls().size() + boxes.Boxes().size(); };
     ShowWithFocusOnOK();
     SetFocus(frmAbout.cmdSysInfo.hWnd());
     PressChord(0, VK_RETURN);
@@ -142,14 +142,14 @@ TEST_F(AboutWindow, OKEscapeAndEnterCloseItButEnterOnSystemInfoPressesThat)
 
 TEST_F(AboutWindow, EachClickOnTheLinkOpensTheHomePageOnceAndTheWindowStays)
 {
-    ShellExecuteRecorder shell;
+    FakeShellExecute shell;
     ShowWithFocusOnOK();
     for (int click = 0; click < 2; ++click) {
         SendMessageA(frmAbout.Label1.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
         SendMessageA(frmAbout.Label1.hWnd(), WM_LBUTTONUP, 0, 0);
     }
-    ASSERT_EQ(shell.Requests().size(), 2u);
-    for (const ShellRequest& r : shell.Requests())
-        EXPECT_EQ(r, (ShellRequest{frmAbout.hWnd(), "OPEN", "https://www.brimwick.com", true, "", false, SW_SHOWNORMAL}));
+    ASSERT_EQ(shell.Calls().size(), 2u);
+    for (const ShellExecuteCall& r : shell.Calls())
+        EXPECT_EQ(r, (ShellExecuteCall{frmAbout.hWnd(), "OPEN", "https://www.brimwick.com", true, false, SW_SHOWNORMAL, ""}));
     EXPECT_TRUE(frmAbout.Visible());
 }

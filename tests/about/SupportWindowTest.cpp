@@ -1,7 +1,7 @@
 // The Support window: its layout, its appeal, and the page its button opens.
 
 #include "about/frmSupport.h"
-#include "support/RecordedCalls.h"
+#include "support/ImportPatch.h"
 #include "support/TestDesktop.h"
 #include "support/WindowGeometry.h"
 
@@ -65,13 +65,13 @@ TEST_F(SupportWindow, StandsAsDesignedAndNothingMovesOnResize)
 
 TEST_F(SupportWindow, EachClickOpensTheRecommendPageOnceInTheOneWindow)
 {
-    ShellExecuteRecorder shell;
+    FakeShellExecute shell;
     frmSupport.Show();
     HWND first = frmSupport.hWnd();
     for (int click = 0; click < 2; ++click) SendMessageA(frmSupport.Command1.hWnd(), BM_CLICK, 0, 0);
-    ASSERT_EQ(shell.Requests().size(), 2u);
-    for (const ShellRequest& r : shell.Requests())
-        EXPECT_EQ(r, (ShellRequest{first, "OPEN", "https://www.brimwick.com/recommend/", true, "", false, SW_SHOWNORMAL}));
+    ASSERT_EQ(shell.Calls().size(), 2u);
+    for (const ShellExecuteCall& r : shell.Calls())
+        EXPECT_EQ(r, (ShellExecuteCall{first, "OPEN", "https://www.brimwick.com/recommend/", true, false, SW_SHOWNORMAL, ""}));
 
     frmSupport.Show();
     EXPECT_EQ(frmSupport.hWnd(), first);

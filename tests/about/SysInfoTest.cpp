@@ -4,7 +4,7 @@
 #include "about/frmAbout.h"
 #include "platform/RuntimeError.h"
 #include "support/MessageBoxWatcher.h"
-#include "support/RecordedCalls.h"
+#include "support/ImportPatch.h"
 #include "support/TestRegistry.h"
 
 #include <gtest/gtest.h>
@@ -131,18 +131,18 @@ TEST_F(SysInfoLauncher, StartsTheToolFoundOrShowsTheOneMessage)
         SCOPED_TRACE(c.what);
         Put(PathKey, "PATH", c.path);
         Put(FolderKey, "MSINFO", c.folder);
-        ProgramStartRecorder starts;
+        FakeCreateProcess starts;
         MessageBoxWatcher boxes;
 
         frmAbout.StartSysInfo();
 
-        ASSERT_EQ(starts.Starts().size(), c.tried ? 1u : 0u);
+        ASSERT_EQ(starts.Calls().size(), c.tried ? 1u : 0u);
         if (c.tried) {
-            const ProgramStart& s = starts.Starts()[0];
+            const CreateProcessCall& s = starts.Calls()[0];
             EXPECT_EQ(s.application, *c.tried);
             EXPECT_EQ(s.commandLine, "\"" + *c.tried + "\"") << "quoted, never split at a blank";
             EXPECT_EQ(s.startFlags & STARTF_USESHOWWINDOW, DWORD{STARTF_USESHOWWINDOW});
-            EXPECT_EQ(s.show, SW_SHOWNORMAL);
+            EXPECT_EQ(s.showWindow, SW_SHOWNORMAL);
         }
         ASSERT_EQ(boxes.Boxes().size(), c.started ? 0u : 1u);
         if (!c.started) {

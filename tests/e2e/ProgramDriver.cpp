@@ -11,6 +11,10 @@
 namespace {
 
 constexpr const char* TestFolderName = "Vendrel pro test";
+constexpr const char* StandaloneTrayClass = "__winex11_standalone_tray";
+constexpr const char* TrayIconClass = "__winex11_tray_icon";
+// Away from the top left, where the program's windows open and would cover it.
+constexpr POINT StandaloneTrayPlace{900, 700};
 
 // Taken apart as the program does, so that names in a double-byte code page
 // stay whole.
@@ -42,6 +46,24 @@ bool Answers(HWND window, DWORD timeoutMs)
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
 }
 
+std::vector<HWND> TrayIconWindows()
+{
+    std::vector<HWND> icons;
+    for (HWND tray = FindWindowExA(nullptr, nullptr, StandaloneTrayClass, nullptr); tray;
+         tray = FindWindowExA(nullptr, tray, StandaloneTrayClass, nullptr))
+        for (HWND icon = FindWindowExA(tray, nullptr, TrayIconClass, nullptr); icon;
+             icon = FindWindowExA(tray, icon, TrayIconClass, nullptr))
+            if (IsWindowVisible(icon)) icons.push_back(icon);
+    return icons;
+}
+
+void MoveStandaloneTray()
+{
+    if (HWND tray = FindWindowA(StandaloneTrayClass, nullptr))
+        SetWindowPos(tray, nullptr, StandaloneTrayPlace.x, StandaloneTrayPlace.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 ProgramDriver::ProgramDriver(const std::string& fileName)
@@ -70,11 +92,20 @@ void ProgramDriver::ForgetEverything() const
 void ProgramDriver::Start()
 {
     process_.reset();  // a copy still running would hold the chord
+    const std::vector<HWND> iconsBefore = TrayIconWindows();
     process_ = std::make_unique<ChildProcess>(exePath_, FolderOf(exePath_));
     HWND hotkeyWindow = WaitForWindow(HotkeyWindowClass, HotkeyWindowCaption);
     if (!hotkeyWindow) throw std::runtime_error("the program showed no hotkey window");
     // Its start-up runs before the program's first message loop.
     if (!Answers(hotkeyWindow, WaitBoundMs)) throw std::runtime_error("the program does not answer");
+    // The notification area shows the new icon in its own time.
+    trayIcon_ = nullptr;
+    PumpUntil([&] {
+        for (HWND icon : TrayIconWindows())
+            if (std::find(iconsBefore.begin(), iconsBefore.end(), icon) == iconsBefore.end()) trayIcon_ = icon;
+        return trayIcon_ != nullptr;
+    }, WaitBoundMs);
+    MoveStandaloneTray();
 }
 
 void ProgramDriver::Kill() { process_.reset(); }
@@ -82,6 +113,29 @@ void ProgramDriver::Kill() { process_.reset(); }
 bool ProgramDriver::IsRunning() const
 {
     return process_ && WaitForSingleObject(process_->Handle(), 0) == WAIT_TIMEOUT;
+}
+
+bool ProgramDriver::WaitForExit(DWORD timeoutMs) const { return process_ && process_->WaitForExit(timeoutMs); }
+
+// The menu takes the mouse only once its loop runs, which shows as the
+// thread's capture in menu mode; a click before that would go past it.
+bool TracksMenu(HWND menu)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(menu, nullptr), &info) && (info.flags & GUI_INMENUMODE) &&
+           info.hwndCapture;
+}
+
+HWND ProgramDriver::WaitForPopupMenu(DWORD timeoutMs) const
+{
+    HWND menu = nullptr;
+    PumpUntil([&] {
+        for (HWND candidate : process_ ? WindowsOf(process_->Id(), PopupMenuClass) : std::vector<HWND>{})
+            if (IsWindowVisible(candidate) && TracksMenu(candidate)) menu = candidate;
+        return menu != nullptr;
+    }, timeoutMs);
+    return menu;
 }
 
 HWND ProgramDriver::WaitForWindow(const std::string& className, const std::string& caption, DWORD timeoutMs) const
@@ -225,6 +279,52 @@ std::vector<std::string> ComboItems(HWND combo)
 }
 
 }  // namespace controls
+
+namespace mouse {
+
+namespace {
+
+void Buttons(bool right, int clicks)
+{
+    std::vector<INPUT> inputs;
+    for (int i = 0; i < clicks; ++i)
+        for (DWORD flags : {right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
+                            right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP}) {
+            INPUT in{};
+            in.type = INPUT_MOUSE;
+            in.mi.dwFlags = flags;
+            inputs.push_back(in);
+        }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+POINT Middle(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+}  // namespace
+
+void ClickAt(POINT at, bool right)
+{
+    SetCursorPos(at.x, at.y);
+    Buttons(right, 1);
+}
+
+void Click(HWND window, bool right) { ClickAt(Middle(window), right); }
+
+void DoubleClick(HWND window)
+{
+    const POINT at = Middle(window);
+    SetCursorPos(at.x, at.y);
+    Buttons(false, 2);
+}
+
+}  // namespace mouse
+
+bool IconShown(HWND icon) { return icon && IsWindow(icon) && IsWindowVisible(icon); }
 
 bool WaitForChordHeld(UINT modifiers, UINT virtualKey, DWORD timeoutMs)
 {

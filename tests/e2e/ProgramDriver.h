@@ -18,6 +18,9 @@ inline constexpr const char* HotkeyWindowClass = "frmHotKeys";
 inline constexpr const char* HotkeyWindowCaption = "Form1";
 inline constexpr const char* SettingsWindowClass = "frmConfig";
 inline constexpr const char* SettingsWindowCaption = "Vendrel pro configuration";
+inline constexpr const char* TrayWindowClass = "frmSystray";
+inline constexpr const char* TrayWindowCaption = "Systray form";
+inline constexpr const char* PopupMenuClass = "#32768";
 inline constexpr const char* ProgramTitle = "Duradarudo";
 inline constexpr const char* RunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
@@ -43,11 +46,19 @@ public:
     const std::string& AppName() const { return appName_; }
 
     // Starts the program and waits until its start-up has run: the hidden
-    // hotkey window exists and the program's thread answers messages.
+    // hotkey window exists and the program's thread answers messages. Its new
+    // icon in the notification area is then TrayIcon().
     void Start();
-    // Ends the process the way the tests must: there is no exit command yet.
+    // Ends the process at once, as the task manager would.
     void Kill();
     bool IsRunning() const;
+    bool WaitForExit(DWORD timeoutMs = WaitBoundMs) const;
+
+    // Wine's stand-alone notification area holds one child window per icon;
+    // this one is the program's, null when it added none.
+    HWND TrayIcon() const { return trayIcon_; }
+    // The program's popup menu once it shows, null when none shows in time.
+    HWND WaitForPopupMenu(DWORD timeoutMs = WaitBoundMs) const;
 
     HWND WaitForWindow(const std::string& className, const std::string& caption, DWORD timeoutMs = WaitBoundMs) const;
     bool HasWindow(const std::string& className, const std::string& caption) const;
@@ -73,6 +84,7 @@ private:
     std::string exePath_;
     std::string appName_;
     std::unique_ptr<ChildProcess> process_;
+    HWND trayIcon_ = nullptr;
 };
 
 // The controls of a window of another process.
@@ -89,6 +101,18 @@ void SetText(HWND control, const std::string& text);
 std::vector<std::string> ComboItems(HWND combo);
 
 }  // namespace controls
+
+// The real mouse, through the system's input queue.
+namespace mouse {
+
+void ClickAt(POINT at, bool right = false);
+void Click(HWND window, bool right = false);  // in the middle of the window
+void DoubleClick(HWND window);
+
+}  // namespace mouse
+
+// Icons still in the notification area: present and shown.
+bool IconShown(HWND icon);
 
 // Chords, as seen from anywhere on the desktop.
 bool WaitForChordHeld(UINT modifiers, UINT virtualKey, DWORD timeoutMs = WaitBoundMs);

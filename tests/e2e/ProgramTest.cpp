@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +56,54 @@ MessageBoxSeen SaveAndWaitForConfirmation(const ProgramDriver& program, const Se
 }
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+std::string FolderOfThisExe()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+// The prefix's web browser replaced by a recorder of the addresses it is
+// asked to open; the browser comes back when the test ends.
+class BrowserRecorder {
+public:
+    BrowserRecorder() : saved_(ReadValue(HKEY_LOCAL_MACHINE, OpenCommandKey, ""))
+    {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(sizeof temp, temp);
+        log_ = std::string(temp) + "opened addresses.txt";
+        DeleteFileA(log_.c_str());
+        const std::string command =
+            Quoted(FolderOfThisExe() + "\\url_recorder.exe") + " " + Quoted(log_) + " \"%1\"";
+        WriteValue(HKEY_LOCAL_MACHINE, OpenCommandKey, "", REG_SZ, command + '\0');
+    }
+    ~BrowserRecorder()
+    {
+        if (saved_) WriteValue(HKEY_LOCAL_MACHINE, OpenCommandKey, "", saved_->type, saved_->data);
+        else DeleteValue(HKEY_LOCAL_MACHINE, OpenCommandKey, "");
+        DeleteFileA(log_.c_str());
+    }
+    std::vector<std::string> Opened() const
+    {
+        std::vector<std::string> lines;
+        if (FILE* in = std::fopen(log_.c_str(), "r")) {
+            char line[1024];
+            while (std::fgets(line, sizeof line, in)) lines.emplace_back(line, std::strcspn(line, "\r\n"));
+            std::fclose(in);
+        }
+        return lines;
+    }
+
+private:
+    static constexpr const char* OpenCommandKey = "Software\\Classes\\https\\shell\\open\\command";
+    std::optional<RegValue> saved_;
+    std::string log_;
+};
+
+// A place on the screen away from the program's windows and the notification area.
+constexpr POINT Elsewhere{400, 900};
 
 int ScreenDpi()
 {
@@ -239,4 +290,77 @@ TEST(RenamedCopy, KeepsSettingsAndARunValueOfItsOwn)
     EXPECT_EQ(original.Setting("Hotkey1", "Key"), "Z");
     EXPECT_FALSE(original.Setting("Hotkey1", "Ctrl"));
     EXPECT_FALSE(original.RunValue());
+}
+
+// --- The tray icon and its menu ------------------------------------------------
+
+TEST_F(FirstStart, TheTrayMenuClosesOnAClickElsewhereAndExitEndsTheProgramSavingNothing)
+{
+    HWND icon = program.TrayIcon();
+    ASSERT_TRUE(IconShown(icon));
+    EXPECT_TRUE(ChordIsHeld(CtrlAlt, 'L'));
+    controls::Click(w.shift);  // a change the user does not save
+
+    mouse::Click(icon, true);
+    HWND menu = program.WaitForPopupMenu();
+    ASSERT_TRUE(menu);
+    mouse::ClickAt(Elsewhere);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(menu); })) << "a click elsewhere left the menu open";
+
+    mouse::Click(icon, true);
+    menu = program.WaitForPopupMenu();
+    ASSERT_TRUE(menu);
+    RECT r{};
+    GetWindowRect(menu, &r);
+    mouse::ClickAt({r.left + 20, r.bottom - 8});  // "E&xit", the last item
+
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_FALSE(IconShown(icon));
+    EXPECT_TRUE(WaitForChordFree(CtrlAlt, 'L'));
+    EXPECT_FALSE(program.HasAnySetting());
+}
+
+TEST(TrayIcon, ADoubleClickShowsTheTrayWindowWhoseCloseBoxEndsTheProgram)
+{
+    ProgramDriver program;
+    program.StoreSetting("default", "configured", "true");
+    program.Start();
+    HWND icon = program.TrayIcon();
+    ASSERT_TRUE(IconShown(icon));
+    HWND tray = program.WaitForWindow(TrayWindowClass, TrayWindowCaption);
+    ASSERT_TRUE(tray);
+    EXPECT_FALSE(IsWindowVisible(tray));
+
+    mouse::DoubleClick(icon);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(tray) != FALSE; }));
+    ASSERT_EQ(ScreenDpi(), 96);
+    RECT client{};
+    GetClientRect(tray, &client);
+    EXPECT_EQ(client.right, 304);
+    EXPECT_EQ(client.bottom, 201);
+    EXPECT_EQ(GetMenu(tray), nullptr);
+
+    PostMessageA(tray, WM_SYSCOMMAND, SC_CLOSE, 0);  // its close box
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_FALSE(IconShown(icon));
+    EXPECT_TRUE(WaitForChordFree(CtrlAlt, 'L'));
+}
+
+TEST(TrayIcon, GetHelpOpensTheSupportPageInTheBrowser)
+{
+    BrowserRecorder browser;
+    ProgramDriver program;
+    program.StoreSetting("default", "configured", "true");
+    program.Start();
+    ASSERT_TRUE(IconShown(program.TrayIcon()));
+
+    mouse::Click(program.TrayIcon(), true);
+    HWND menu = program.WaitForPopupMenu();
+    ASSERT_TRUE(menu);
+    RECT r{};
+    GetWindowRect(menu, &r);
+    mouse::ClickAt({r.left + 20, r.top + 10});  // "Get help", the first item
+
+    EXPECT_TRUE(PumpUntil([&] { return !browser.Opened().empty(); }));
+    EXPECT_EQ(browser.Opened(), std::vector<std::string>{"https://www.brimwick.com/support/"});
 }

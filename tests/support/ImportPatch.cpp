@@ -43,6 +43,48 @@ BOOL WINAPI FakeLock()
     return fakeLockResult;
 }
 
+using NotifyIconFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+NotifyIconFunction realNotifyIcon = nullptr;
+std::function<void(DWORD)> onNotifyIcon;
+std::vector<NotifyIconCall> notifyIconCalls;
+
+BOOL WINAPI RecordNotifyIcon(DWORD message, PNOTIFYICONDATAA data)
+{
+    if (onNotifyIcon) onNotifyIcon(message);
+    const auto* bytes = reinterpret_cast<const BYTE*>(data);
+    NotifyIconCall call{message, data, std::vector<BYTE>(bytes, bytes + data->cbSize), FALSE};
+    call.result = realNotifyIcon(message, data);
+    notifyIconCalls.push_back(std::move(call));
+    return notifyIconCalls.back().result;
+}
+
+std::vector<ShellExecuteCall> shellExecuteCalls;
+
+HINSTANCE WINAPI RecordShellExecute(HWND hwnd, LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR directory,
+                                    INT showCommand)
+{
+    shellExecuteCalls.push_back({hwnd, operation ? operation : "", file ? file : "", parameters == nullptr,
+                                 directory == nullptr, showCommand, directory ? directory : ""});
+    return reinterpret_cast<HINSTANCE>(42);  // above 32: success
+}
+
+std::vector<CreateProcessCall> createProcessCalls;
+
+BOOL WINAPI RecordCreateProcess(LPCSTR application, LPSTR commandLine, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES,
+                                BOOL, DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA startup, LPPROCESS_INFORMATION started)
+{
+    createProcessCalls.push_back({application ? application : "", commandLine ? commandLine : "",
+                                  startup ? startup->dwFlags : 0, startup ? startup->wShowWindow : WORD{0}});
+    const DWORD attributes = application ? GetFileAttributesA(application) : INVALID_FILE_ATTRIBUTES;
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return FALSE;
+    }
+    *started = {};  // no process, so no handles to close
+    started->dwProcessId = 4242;
+    return TRUE;
+}
+
 }  // namespace
 
 ImportPatch::ImportPatch(const char* dll, const char* function, const void* replacement)
@@ -63,3 +105,48 @@ FakeLockWorkStation::FakeLockWorkStation(BOOL result)
 FakeLockWorkStation::~FakeLockWorkStation() = default;
 
 int FakeLockWorkStation::Calls() const { return fakeLockCalls; }
+
+ShellNotifyIconRecorder::ShellNotifyIconRecorder()
+    : patch_("shell32.dll", "Shell_NotifyIconA", reinterpret_cast<const void*>(&RecordNotifyIcon))
+{
+    // A second recorder would pass its calls on to the first, and that one to itself.
+    if (patch_.Original() == reinterpret_cast<const void*>(&RecordNotifyIcon))
+        throw std::logic_error("Shell_NotifyIconA is recorded already");
+    realNotifyIcon = reinterpret_cast<NotifyIconFunction>(patch_.Original());
+    Restart();
+}
+
+ShellNotifyIconRecorder::~ShellNotifyIconRecorder() { onNotifyIcon = nullptr; }
+
+void ShellNotifyIconRecorder::Restart(std::function<void(DWORD)> onCall)
+{
+    onNotifyIcon = std::move(onCall);
+    notifyIconCalls.clear();
+}
+
+const std::vector<NotifyIconCall>& ShellNotifyIconRecorder::Calls() const { return notifyIconCalls; }
+
+BOOL ShellNotifyIconRecorder::PassOn(DWORD message, const void* record) const
+{
+    return realNotifyIcon(message, const_cast<PNOTIFYICONDATAA>(static_cast<const NOTIFYICONDATAA*>(record)));
+}
+
+FakeShellExecute::FakeShellExecute()
+    : patch_("shell32.dll", "ShellExecuteA", reinterpret_cast<const void*>(&RecordShellExecute))
+{
+    shellExecuteCalls.clear();
+}
+
+FakeShellExecute::~FakeShellExecute() = default;
+
+const std::vector<ShellExecuteCall>& FakeShellExecute::Calls() const { return shellExecuteCalls; }
+
+FakeCreateProcess::FakeCreateProcess()
+    : patch_("kernel32.dll", "CreateProcessA", reinterpret_cast<const void*>(&RecordCreateProcess))
+{
+    createProcessCalls.clear();
+}
+
+FakeCreateProcess::~FakeCreateProcess() = default;
+
+const std::vector<CreateProcessCall>& FakeCreateProcess::Calls() const { return createProcessCalls; }
