@@ -2,14 +2,12 @@
 // from outside as a user would.
 
 #include "e2e/ProgramDriver.h"
+#include "e2e/Recorders.h"
 
 #include "support/TestDesktop.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstring>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,53 +52,6 @@ MessageBoxSeen SaveAndWaitForConfirmation(const ProgramDriver& program, const Se
     auto boxes = program.WaitForMessageBoxes(1);
     return boxes.empty() ? MessageBoxSeen{} : boxes.front();
 }
-
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
-
-std::string FolderOfThisExe()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
-// The prefix's web browser replaced by a recorder of the addresses it is
-// asked to open; the browser comes back when the test ends.
-class BrowserRecorder {
-public:
-    BrowserRecorder() : saved_(ReadValue(HKEY_LOCAL_MACHINE, OpenCommandKey, ""))
-    {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(sizeof temp, temp);
-        log_ = std::string(temp) + "opened addresses.txt";
-        DeleteFileA(log_.c_str());
-        const std::string command =
-            Quoted(FolderOfThisExe() + "\\url_recorder.exe") + " " + Quoted(log_) + " \"%1\"";
-        WriteValue(HKEY_LOCAL_MACHINE, OpenCommandKey, "", REG_SZ, command + '\0');
-    }
-    ~BrowserRecorder()
-    {
-        if (saved_) WriteValue(HKEY_LOCAL_MACHINE, OpenCommandKey, "", saved_->type, saved_->data);
-        else DeleteValue(HKEY_LOCAL_MACHINE, OpenCommandKey, "");
-        DeleteFileA(log_.c_str());
-    }
-    std::vector<std::string> Opened() const
-    {
-        std::vector<std::string> lines;
-        if (FILE* in = std::fopen(log_.c_str(), "r")) {
-            char line[1024];
-            while (std::fgets(line, sizeof line, in)) lines.emplace_back(line, std::strcspn(line, "\r\n"));
-            std::fclose(in);
-        }
-        return lines;
-    }
-
-private:
-    static constexpr const char* OpenCommandKey = "Software\\Classes\\https\\shell\\open\\command";
-    std::optional<RegValue> saved_;
-    std::string log_;
-};
 
 // A place on the screen away from the program's windows and the notification area.
 constexpr POINT Elsewhere{400, 900};
