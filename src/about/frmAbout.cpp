@@ -1,5 +1,6 @@
 #include "about/frmAbout.h"
 
+#include "about/AboutIcon.h"
 #include "platform/App.h"
 #include "platform/Conversions.h"
 #include "platform/Files.h"
@@ -51,6 +52,7 @@ constexpr forms::FormLayout Layout{
     .minButton = false,
     .maxButton = false,
     .controls = Controls,
+    .icon = &AboutIcon,  // its own drawing, not the application icon
     .lines = Lines,
     .clientPlace = forms::ScreenPlace{2340, 1935},
 };

@@ -2,7 +2,10 @@
 // its buttons and its link. Its place, size, Escape and Enter, and a second
 // About command are seen from outside, in the end-to-end tests.
 
+#include "about/AboutIcon.h"
 #include "about/frmAbout.h"
+#include "platform/Icons.h"
+#include "support/IconPixels.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ImportPatch.h"
 #include "support/TestDesktop.h"
@@ -89,6 +92,16 @@ TEST_F(AboutWindow, IsFilledInBeforeItFirstShows)
     EXPECT_EQ(frmAbout.Caption(), "About Duradarudo");
     EXPECT_EQ(frmAbout.lblTitle.Text(), "Duradarudo");
     EXPECT_EQ(frmAbout.lblVersion.Text(), "Version 2.0.0");
+}
+
+TEST_F(AboutWindow, CarriesItsOwnIconAndPicturesTheApplicationIcon)
+{
+    const int bigSize = GetSystemMetrics(SM_CXICON);
+    EXPECT_EQ(PixelsOf(frmAbout.Icon()), PixelsOf(forms::IconFromData(AboutIcon, bigSize).get()));
+    forms::OwnedIcon appIcon(static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+    EXPECT_EQ(PixelsOf(reinterpret_cast<HICON>(SendMessageA(frmAbout.picIcon.hWnd(), STM_GETICON, 0, 0))),
+              PixelsOf(appIcon.get()));
 }
 
 TEST_F(AboutWindow, OKClosesItAndEnterOnSystemInfoOrAltSPressesThat)
