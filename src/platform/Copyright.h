@@ -2,4 +2,4 @@
    and for the About window. Plain C, so that the resource compiler reads it too. */
 #pragma once
 
-#define DURADARUDO_COPYRIGHT "Copyright (C) 2026 Brimwick. All rights reserved."
+#define DURADARUDO_COPYRIGHT "Copyright (C) 2026 Brimwick"

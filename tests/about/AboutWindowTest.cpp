@@ -25,7 +25,7 @@ constexpr struct {
     {&FrmAbout::cmdOK, "OK", {283, 175, 367, 198}},
     {&FrmAbout::cmdSysInfo, "&System Info...", {284, 205, 367, 228}},
     {&FrmAbout::Label1, "www.brimwick.com", {72, 96, 337, 121}},
-    {&FrmAbout::lblDescription, "Copyright (C) 2026 Brimwick. All rights reserved.", {70, 75, 329, 105}},
+    {&FrmAbout::lblDescription, "Copyright (C) 2026 Brimwick", {70, 75, 329, 105}},
     {&FrmAbout::lblTitle, "Duradarudo", {70, 16, 329, 48}},
     {&FrmAbout::lblVersion, "Version 2.0.0", {70, 52, 329, 67}},
 };

@@ -191,7 +191,7 @@ TEST_F(ExeResources, TheVersionBlockIsVersionTwoInUsEnglishWithItsStringsInOrder
     const std::vector<std::pair<std::string, std::string>> expected{
         {"CompanyName", "Brimwick"},
         {"FileDescription", "Lock screen at the touch of a button!"},
-        {"LegalCopyright", "Copyright (C) 2026 Brimwick. All rights reserved."},
+        {"LegalCopyright", "Copyright (C) 2026 Brimwick"},
         {"ProductName", "Vendrel pro"},
         {"FileVersion", "2.00"},
         {"ProductVersion", "2.00"},
