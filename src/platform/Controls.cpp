@@ -112,13 +112,14 @@ void Control::SetValue(int value)
     SendMessageA(hWnd(), BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-std::string Control::Text()
+std::string WindowText(HWND hwnd)
 {
-    HWND hwnd = hWnd();
     std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
     text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
 }
+
+std::string Control::Text() { return WindowText(hWnd()); }
 
 void Control::SetText(std::string_view text) { SetWindowTextA(hWnd(), std::string(text).c_str()); }
 

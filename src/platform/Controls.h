@@ -38,6 +38,9 @@ struct ControlLayout {
     const EmbeddedIcon* picture = nullptr;  // a picture box's icon; null: the application icon
 };
 
+// The text of a window or a control, whatever its length.
+std::string WindowText(HWND hwnd);
+
 // Creates the control of one layout row as a child of the form's window. A
 // picture box shows `picture`, which stays the caller's to destroy.
 HWND CreateControl(HWND form, const ControlLayout& control, HFONT font, HICON picture = nullptr);

@@ -203,13 +203,7 @@ void Form::SetWindowState(int state)
                                                      : SW_RESTORE);
 }
 
-std::string Form::Caption()
-{
-    HWND hwnd = hWnd();
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::string Form::Caption() { return WindowText(hWnd()); }
 
 void Form::SetCaption(std::string_view caption) { SetWindowTextA(hWnd(), std::string(caption).c_str()); }
 
