@@ -5,11 +5,10 @@ set -euo pipefail
 . "$(dirname "$0")/wine-env.sh"
 cd "$root"
 
-if [ ! -f "$build_dir/Duradarudo.exe" ]; then
-  bash scripts/setup.sh
-  cmake --preset mingw
-fi
-cmake --build --preset mingw --target Duradarudo
+bash scripts/setup.sh
+choose_wine
+[ -f "$build_dir/build.ninja" ] || cmake --preset "$preset"
+cmake --build --preset "$preset" --target Duradarudo
 
 if [ -z "${DISPLAY:-}" ]; then
   read -r pid n < <(start_xvfb)
@@ -21,4 +20,4 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 export WINEPREFIX="$build_dir/wineprefix-run"
 ensure_prefix "$WINEPREFIX"
-wine "$build_dir/Duradarudo.exe"
+"${wine[@]}" "$build_dir/Duradarudo.exe"

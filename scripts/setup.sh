@@ -18,23 +18,34 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   need_update=1
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+# Installs those of the named packages that are missing; updates the lists first.
+install_missing() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ "${#missing[@]}" -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -q
+    "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+    need_update=0
+  fi
+}
 
-if [ "${#missing[@]}" -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -q
-  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-elif [ "${need_update:-0}" = 1 ]; then
-  "${sudo_cmd[@]}" apt-get update -q
+install_missing "${packages[@]}"
+
+# Wine runs a 32-bit program in a 32-bit Linux process, which a kernel booted
+# without 32-bit support refuses to start. There the tests take a 64-bit build
+# under 64-bit Wine, which needs its loader and the 64-bit cross compiler.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  install_missing wine64 g++-mingw-w64-x86-64-posix
 fi
+if [ "${need_update:-0}" = 1 ]; then "${sudo_cmd[@]}" apt-get update -q; fi
 
 # The program's threads and C++ exceptions need the POSIX-threads flavour of the
 # cross compiler (std::mutex and friends are absent from the win32 flavour).
 if command -v update-alternatives >/dev/null; then
-  for tool in i686-w64-mingw32-g++ i686-w64-mingw32-gcc; do
+  for tool in {i686,x86_64}-w64-mingw32-g++ {i686,x86_64}-w64-mingw32-gcc; do
     if [ -e "/usr/bin/$tool-posix" ]; then
       "${sudo_cmd[@]}" update-alternatives --set "$tool" "/usr/bin/$tool-posix" >/dev/null 2>&1 || true
     fi

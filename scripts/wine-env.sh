@@ -4,6 +4,20 @@
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir="${DURADARUDO_BUILD_DIR:-$root/build}"
+wine=(wine)
+preset=mingw
+
+# Wine runs a 32-bit Windows program in a 32-bit Linux process, which a kernel
+# booted without 32-bit support (ia32_emulation=off) refuses to start. There the
+# tests take a 64-bit build of the same sources and 64-bit Wine; the shipped
+# program is the 32-bit build all the same. Call after set-up has run.
+choose_wine() {
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then return 0; fi
+  wine=(/usr/lib/wine/wine64)
+  export WINELOADER=/usr/lib/wine/wine64
+  preset=mingw64
+  build_dir="${DURADARUDO_BUILD_DIR:-$root/build/x64}"
+}
 
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer prompts when a prefix is created.
@@ -18,11 +32,11 @@ ensure_prefix() {
   (
     flock 9
     if [ ! -f "$prefix/.duradarudo-ready" ]; then
-      WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1
+      WINEPREFIX="$prefix" "${wine[@]}" wineboot -i >/dev/null 2>&1
       # Windows always has the per-user Run key; a new Wine prefix lacks it.
-      WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /f >/dev/null 2>&1
+      WINEPREFIX="$prefix" "${wine[@]}" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /f >/dev/null 2>&1
       if [ "$mode" = unmanaged ]; then
-        WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        WINEPREFIX="$prefix" "${wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
       fi
       WINEPREFIX="$prefix" wineserver -w
       touch "$prefix/.duradarudo-ready"

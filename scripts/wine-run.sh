@@ -4,6 +4,7 @@
 # end-to-end tests, which start the real program, share nothing with the others.
 set -euo pipefail
 . "$(dirname "$0")/wine-env.sh"
+choose_wine
 
 if [ "${DURADARUDO_PROFILE:-}" = e2e ]; then
   export WINEPREFIX="$build_dir/wineprefix-e2e"
@@ -29,4 +30,4 @@ if [ -z "${DISPLAY:-}" ]; then
   exit 2
 fi
 ensure_prefix "$WINEPREFIX" unmanaged
-exec wine "$@"
+exec "${wine[@]}" "$@"

@@ -55,13 +55,13 @@ void HookWindow(HWND hwnd)
 {
     HookedWindow = hwnd;
     PrevWindowProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG>(&HotkeyWindowProc)));
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HotkeyWindowProc)));
 }
 
 void UnhookWindow()
 {
     if (!PrevWindowProc) return;
-    SetWindowLongA(HookedWindow, GWL_WNDPROC, reinterpret_cast<LONG>(PrevWindowProc));
+    SetWindowLongPtrA(HookedWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PrevWindowProc));
     PrevWindowProc = nullptr;
 }
 

@@ -16,7 +16,8 @@ struct NotifyIconData {
     HICON hIcon;
     char szTip[64];  // the tip, one NUL, blanks up to the end
 };
-static_assert(sizeof(NotifyIconData) == 88, "the first NOTIFYICONDATAA is 88 bytes");
+// 88 bytes in the 32-bit program; a 64-bit build of the tests has wider handles.
+static_assert(sizeof(NotifyIconData) == NOTIFYICONDATAA_V1_SIZE, "the first NOTIFYICONDATAA");
 
 inline constexpr UINT TrayIconId = 1;
 inline constexpr UINT TrayIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;

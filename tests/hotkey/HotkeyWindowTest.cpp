@@ -18,8 +18,8 @@ constexpr UINT CtrlAlt = MOD_CONTROL | MOD_ALT;
 constexpr UINT KeyL = 'L';
 constexpr DWORD BoxTimeoutMs = 5000;
 
-WNDPROC ProcOf(HWND hwnd) { return reinterpret_cast<WNDPROC>(GetWindowLongA(hwnd, GWL_WNDPROC)); }
-WNDPROC ClassProcOf(HWND hwnd) { return reinterpret_cast<WNDPROC>(GetClassLongA(hwnd, GCL_WNDPROC)); }
+WNDPROC ProcOf(HWND hwnd) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)); }
+WNDPROC ClassProcOf(HWND hwnd) { return reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd, GCLP_WNDPROC)); }
 
 // Whether the window had the lock hotkey registered; it no longer has it after.
 bool TakeLockHotkey(HWND hwnd) { return UnregisterHotKey(hwnd, Module1::LockHotkeyId) != FALSE; }
@@ -324,11 +324,11 @@ TEST_F(HotkeyWindow, UnhookingWithoutAHookLeavesEveryWindowAlone)
     EXPECT_EQ(ProcOf(hwnd), ClassProcOf(hwnd));
     EXPECT_EQ(Module1::PrevWindowProc, nullptr);
 
-    SetWindowLongA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG>(&Module1::HotkeyWindowProc));
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Module1::HotkeyWindowProc));
     Module1::UnhookWindow();
     EXPECT_EQ(ProcOf(hwnd), &Module1::HotkeyWindowProc);
     // Put the window's own procedure back, so that the unload finds it as it left it.
-    SetWindowLongA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG>(ClassProcOf(hwnd)));
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClassProcOf(hwnd)));
 }
 
 namespace {

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -31,11 +32,12 @@ void StoreConfigured(const std::optional<std::string>& text)
     if (text) StoreSetting(forms::App::EXEName(), "default", "configured", *text);
 }
 
-DWORD Field(const std::vector<BYTE>& record, size_t offset)
+// The record as the notification area received it, field by field.
+modsystray::NotifyIconData RecordOf(const std::vector<BYTE>& bytes)
 {
-    DWORD value = 0;
-    std::memcpy(&value, record.data() + offset, sizeof value);
-    return value;
+    modsystray::NotifyIconData record{};
+    std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof record));
+    return record;
 }
 
 // The icon as the notification area sees it, as a user moving the pointer
@@ -228,15 +230,17 @@ TEST_F(Tray, EveryCallPassesTheOneRecordAsTheFirstNotifyIconDataWithTheTipPadded
     const NotifyIconCall& add = notify.Calls()[0];
     EXPECT_EQ(add.message, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(add.record, &modsystray::TrayIconData);
-    ASSERT_EQ(add.bytes.size(), 88u);
-    EXPECT_EQ(Field(add.bytes, 0), 88u);
-    EXPECT_EQ(Field(add.bytes, 4), reinterpret_cast<DWORD>(tray));
-    EXPECT_EQ(Field(add.bytes, 8), 1u);
-    EXPECT_EQ(Field(add.bytes, 12), 7u);
-    EXPECT_EQ(Field(add.bytes, 16), modsystray::TrayCallbackMessage);
+    // 88 bytes in the 32-bit program, whose layout the record's declaration checks.
+    ASSERT_EQ(add.bytes.size(), sizeof(modsystray::NotifyIconData));
+    const modsystray::NotifyIconData record = RecordOf(add.bytes);
+    EXPECT_EQ(record.cbSize, sizeof record);
+    EXPECT_EQ(record.hWnd, tray);
+    EXPECT_EQ(record.uID, 1u);
+    EXPECT_EQ(record.uFlags, 7u);
+    EXPECT_EQ(record.uCallbackMessage, modsystray::TrayCallbackMessage);
     EXPECT_GE(modsystray::TrayCallbackMessage, static_cast<UINT>(WM_APP));
-    EXPECT_EQ(Field(add.bytes, 20), reinterpret_cast<DWORD>(icon));
-    const std::string tip(add.bytes.begin() + 24, add.bytes.end());
+    EXPECT_EQ(record.hIcon, icon);
+    const std::string tip(record.szTip, sizeof record.szTip);
     EXPECT_EQ(tip, std::string("Vendrel pro by Brimwick") + '\0' + std::string(40, ' '));
 
     const NotifyIconCall& remove = notify.Calls()[1];
