@@ -34,12 +34,10 @@ install_missing() {
 
 install_missing "${packages[@]}"
 
-# Wine runs a 32-bit program in a 32-bit Linux process, which a kernel booted
-# without 32-bit support refuses to start. There the tests take a 64-bit build
-# under 64-bit Wine, which needs its loader and the 64-bit cross compiler.
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  install_missing wine64 g++-mingw-w64-x86-64-posix
-fi
+# Where 32-bit Wine cannot run (wine-env.sh says when), the tests take a 64-bit
+# build under 64-bit Wine: its loader and the 64-bit cross compiler.
+. "$(dirname "$0")/wine-env.sh"
+runs_32_bit_wine || install_missing wine64 g++-mingw-w64-x86-64-posix
 if [ "${need_update:-0}" = 1 ]; then "${sudo_cmd[@]}" apt-get update -q; fi
 
 # The program's threads and C++ exceptions need the POSIX-threads flavour of the

@@ -10,9 +10,13 @@ preset=mingw
 # Wine runs a 32-bit Windows program in a 32-bit Linux process, which a kernel
 # booted without 32-bit support (ia32_emulation=off) refuses to start. There the
 # tests take a 64-bit build of the same sources and 64-bit Wine; the shipped
-# program is the 32-bit build all the same. Call after set-up has run.
+# program is the 32-bit build all the same. qemu, where it is registered to run
+# 32-bit programs, starts Wine's loader but cannot run Wine. Call after set-up.
+runs_32_bit_wine() {
+  /usr/lib/wine/wine --version >/dev/null 2>&1 && ! grep -qs qemu-i386 /proc/sys/fs/binfmt_misc/*
+}
 choose_wine() {
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then return 0; fi
+  if runs_32_bit_wine; then return 0; fi
   wine=(/usr/lib/wine/wine64)
   export WINELOADER=/usr/lib/wine/wine64
   preset=mingw64

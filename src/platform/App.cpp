@@ -4,11 +4,12 @@ namespace forms::App {
 
 namespace {
 
-std::string ModuleFileName()
+template <typename Char>
+std::basic_string<Char> ModuleFileName(DWORD(WINAPI* get)(HMODULE, Char*, DWORD))
 {
-    std::string buffer(MAX_PATH, '\0');
+    std::basic_string<Char> buffer(MAX_PATH, Char{});
     for (;;) {
-        DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        DWORD n = get(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n < buffer.size()) {
             buffer.resize(n);
             return buffer;
@@ -50,8 +51,10 @@ PathParts SplitPath(std::string_view path, UINT codePage)
     return parts;
 }
 
-std::string EXEName() { return SplitPath(ModuleFileName()).baseName; }
+std::string EXEName() { return SplitPath(ModuleFileName(GetModuleFileNameA)).baseName; }
 
-std::string Path() { return SplitPath(ModuleFileName()).folder; }
+std::string Path() { return SplitPath(ModuleFileName(GetModuleFileNameA)).folder; }
+
+std::wstring FullPathW() { return ModuleFileName(GetModuleFileNameW); }
 
 }  // namespace forms::App

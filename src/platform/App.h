@@ -22,6 +22,10 @@ std::string EXEName();
 // The running executable's folder; it ends in a backslash only at a drive root.
 std::string Path();
 
+// The running executable's full path, whole: in the ANSI code page, a folder
+// named in other characters would read as "?" in their place.
+std::wstring FullPathW();
+
 // A full file path taken apart as EXEName and Path report it.
 struct PathParts {
     std::string folder;  // ends in a backslash only at a drive root

@@ -16,13 +16,11 @@ struct ControlClass {
     DWORD style;
 };
 
-// Labels clip their overlapping siblings, so that one never paints over a
-// label that lies above it.
 ControlClass ClassOf(const ControlLayout& c)
 {
     switch (c.kind) {
-    case ControlKind::Label: return {"STATIC", SS_LEFT | WS_CLIPSIBLINGS};
-    case ControlKind::Link: return {"STATIC", SS_LEFT | SS_NOTIFY | WS_CLIPSIBLINGS};
+    case ControlKind::Label: return {"STATIC", SS_LEFT};
+    case ControlKind::Link: return {"STATIC", SS_LEFT | SS_NOTIFY};
     case ControlKind::CheckBox: return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
     case ControlKind::ComboDropDown: return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
     case ControlKind::CommandButton:
@@ -58,7 +56,48 @@ void FitComboHeight(HWND combo, int designedPixels)
         SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
 }
 
+// Two controls share a line when each one's top lies above the other's middle.
+bool ShareALine(const ControlLayout& a, const ControlLayout& b)
+{
+    return a.top < b.top + b.height / 2 && b.top < a.top + a.height / 2;
+}
+
+// Whether `b` comes after `a` when the form is read line by line, left to right.
+bool ReadsAfter(const ControlLayout& a, const ControlLayout& b)
+{
+    return ShareALine(a, b) ? b.left > a.left : b.top > a.top;
+}
+
+RECT RectInParent(HWND control)
+{
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 }  // namespace
+
+void TrimOverlaps(HWND form, std::span<const ControlLayout> controls)
+{
+    for (const ControlLayout& a : controls) {
+        HWND earlier = GetDlgItem(form, a.id);
+        RECT own = RectInParent(earlier);
+        const SIZE designed{own.right - own.left, own.bottom - own.top};
+        for (const ControlLayout& b : controls) {
+            RECT shared;
+            const RECT later = RectInParent(GetDlgItem(form, b.id));
+            if (&a == &b || !ReadsAfter(a, b) || !IntersectRect(&shared, &own, &later)) continue;
+            if (ShareALine(a, b))
+                own.right = later.left;
+            else
+                own.bottom = later.top;
+        }
+        if (own.right - own.left != designed.cx || own.bottom - own.top != designed.cy)
+            SetWindowPos(earlier, nullptr, 0, 0, own.right - own.left, own.bottom - own.top,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
 
 HWND CreateControl(HWND form, const ControlLayout& c, HFONT font, HICON picture)
 {
@@ -79,11 +118,6 @@ HWND CreateControl(HWND form, const ControlLayout& c, HFONT font, HICON picture)
     case ControlKind::PictureBox:
         // An icon static takes the size of the icon it is given.
         SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
-        break;
-    case ControlKind::Link:
-        // On top of the labels it may overlap, so that its text stays whole and
-        // takes every click on it. It is no tab stop, so the tab order is untouched.
-        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         break;
     default: break;
     }

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,14 @@ std::string WindowText(HWND hwnd);
 // Creates the control of one layout row as a child of the form's window. A
 // picture box shows `picture`, which stays the caller's to destroy.
 HWND CreateControl(HWND form, const ControlLayout& control, HFONT font, HICON picture = nullptr);
+
+// Where two controls overlap, the later one in reading order lies on top: the
+// earlier one ends where the later one begins, so that a row of boxes reads and
+// clicks as one left-to-right sentence. Windows would put the earlier one on
+// top, and the system's buttons and labels paint their whole background over
+// whatever lies beside them; stacking them the other way instead would turn the
+// tab order, which follows the stacking, around.
+void TrimOverlaps(HWND form, std::span<const ControlLayout> controls);
 
 // The picture of a picture box's row: its icon at the standard 32 x 32 pixels,
 // or the system's application icon while the executable carries none.

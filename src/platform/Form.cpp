@@ -115,6 +115,7 @@ void Form::CreateWindowAndControls()
         if (c->kind == ControlKind::PictureBox) picture = pictures_.emplace_back(LoadPicture(*c)).get();
         CreateControl(hwnd_, *c, FontOf(c->fontPoints, c->kind == ControlKind::Link), picture);
     }
+    TrimOverlaps(hwnd_, layout_.controls);
     if (!layout_.popupMenu.empty()) popupMenu_ = CreatePopupMenuFrom(layout_.popupMenu);
 }
 
@@ -149,7 +150,8 @@ HWND Form::FirstTabStop() const
 void Form::Show()
 {
     Load();
-    ShowWindow(hwnd_, SW_SHOW);
+    // A minimised window comes back as it was before, maximised or not.
+    ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
     // Whether it opens now or was open already, it comes to the front: a menu
     // command that shows it leaves the foreground with the hidden window that
     // popped up the menu, where typing would go unseen.

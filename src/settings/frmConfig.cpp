@@ -6,6 +6,7 @@
 #include "platform/App.h"
 #include "platform/Conversions.h"
 #include "platform/RegKey.h"
+#include "tray/frmSystray.h"
 
 namespace {
 
@@ -46,9 +47,15 @@ int CheckedIf(bool condition) { return condition ? 1 : 0; }
 
 // The executable's full path in double quotes, so that Windows, starting it at
 // logon, can never split a path with blanks and run another program instead.
-std::string QuotedExecutablePath()
+// It is kept whole, in UTF-16, for a folder named outside the ANSI code page.
+std::wstring QuotedExecutablePath() { return L"\"" + forms::App::FullPathW() + L"\""; }
+
+std::wstring FromAnsi(const std::string& text)
 {
-    return "\"" + forms::App::Path() + "\\" + forms::App::EXEName() + ".exe\"";
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                        wide.data(), static_cast<int>(wide.size()))));
+    return wide;
 }
 
 }  // namespace
@@ -67,14 +74,16 @@ FrmConfig::FrmConfig()
 {
 }
 
-forms::Boolean FrmConfig::AddAppToStartup(const std::string& appPath, const std::string& appName)
+forms::Boolean FrmConfig::AddAppToStartup(const std::wstring& appPath, const std::string& appName)
 {
+    // A new profile or a registry cleaner can leave no Run key at all.
     forms::RegKey run;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, RunKeyPath, 0, RunKeyAccess, run.put()) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, RunKeyPath, 0, nullptr, 0, RunKeyAccess, nullptr, run.put(), nullptr) !=
+        ERROR_SUCCESS)
         return forms::False;
-    const LONG result = RegSetValueExA(run.get(), appName.c_str(), 0, REG_SZ,
+    const LONG result = RegSetValueExW(run.get(), FromAnsi(appName).c_str(), 0, REG_SZ,
                                        reinterpret_cast<const BYTE*>(appPath.c_str()),
-                                       static_cast<DWORD>(appPath.size() + 1));
+                                       static_cast<DWORD>((appPath.size() + 1) * sizeof(wchar_t)));
     return result == ERROR_SUCCESS ? forms::True : forms::False;
 }
 
@@ -130,6 +139,10 @@ void FrmConfig::cmdSave_Click()
 {
     SaveHotkeySettings();
 
+    // With the tray window closed by its close box, the program would run on
+    // with no icon and no way to end it: the tray comes back, and loading it
+    // brings the hotkey window back too.
+    if (!frmSystray.IsLoaded()) frmSystray.Load();
     // Reading the handle loads the hotkey window if it was unloaded.
     if (HWND hotkeyWindow = frmHotKeys.hWnd()) Module1::ApplyHotkeySettings(hotkeyWindow);
 

@@ -11,7 +11,7 @@ class FrmConfig : public forms::Form {
 public:
     FrmConfig();
 
-    forms::Boolean AddAppToStartup(const std::string& appPath, const std::string& appName);
+    forms::Boolean AddAppToStartup(const std::wstring& appPath, const std::string& appName);
     forms::Boolean RemoveAppFromStartup(const std::string& appName);
 
     forms::Control chkCtrl1, chkAlt1, chkShift1, cboKey1, Check1, cmdSave, Command1;

@@ -50,12 +50,18 @@ size_t WindowsOfClass(const char* windowClass)
     return count;
 }
 
-HWND FocusOf(HWND window)
+// A point of the window's frame where the system answers `hit` (HTMINBUTTON, ...).
+POINT FramePart(HWND window, LRESULT hit)
 {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
+    RECT r{};
+    GetWindowRect(window, &r);
+    for (LONG y = r.top; y < r.top + 40; y += 2)
+        for (LONG x = r.right - 1; x > r.left; x -= 2) {
+            DWORD_PTR answer = HTNOWHERE;
+            SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, WaitBoundMs, &answer);
+            if (static_cast<LRESULT>(answer) == hit) return {x, y};
+        }
+    return {r.left, r.top};
 }
 
 std::string TempFolder()
@@ -112,7 +118,7 @@ TEST_F(AboutAndSupport, AboutOpensAtItsPlaceItsLinkOpensTheHomePageAndEscapeOrEn
     EXPECT_TRUE(controls::Find(about, "Static", "Duradarudo"));
     EXPECT_TRUE(controls::Find(about, "Static", "Version 2.0.0"));
     HWND ok = controls::Find(about, "Button", "OK");
-    EXPECT_TRUE(PumpUntil([&] { return FocusOf(about) == ok; })) << "OK has not the focus";
+    EXPECT_TRUE(PumpUntil([&] { return controls::FocusOf(about) == ok; })) << "OK has not the focus";
     EXPECT_TRUE(GetWindowLongA(ok, GWL_STYLE) & BS_DEFPUSHBUTTON);
 
     // Two clicks on the link, apart so that they are no double click.
@@ -204,7 +210,7 @@ TEST_F(AboutAndSupport, SupportOpensOnceAndEachClickOpensTheRecommendPage)
     EXPECT_EQ(ClientSize(support).cx, 515);
     EXPECT_EQ(ClientSize(support).cy, 277);
     HWND button = controls::Find(support, "Button", "Click here");
-    EXPECT_TRUE(PumpUntil([&] { return FocusOf(support) == button; })) << "Click here has not the focus";
+    EXPECT_TRUE(PumpUntil([&] { return controls::FocusOf(support) == button; })) << "Click here has not the focus";
 
     controls::Click(button);
     EXPECT_TRUE(PumpUntil([&] { return browser.Opened().size() == 1; }));
@@ -214,4 +220,21 @@ TEST_F(AboutAndSupport, SupportOpensOnceAndEachClickOpensTheRecommendPage)
 
     EXPECT_EQ(Choose(SupportItem, SupportClass, SupportCaption), support);
     EXPECT_EQ(WindowsOfClass(SupportClass), 1u);
+}
+
+TEST_F(AboutAndSupport, AMinimisedSupportWindowComesBackOnItsCommandAsItWas)
+{
+    HWND support = Choose(SupportItem, SupportClass, SupportCaption);
+    ASSERT_TRUE(support);
+    mouse::ClickAt(FramePart(support, HTMINBUTTON));
+    ASSERT_TRUE(PumpUntil([&] { return IsIconic(support) != FALSE; })) << "the minimise button did not take";
+    EXPECT_EQ(Choose(SupportItem, SupportClass, SupportCaption), support);
+    EXPECT_TRUE(PumpUntil([&] { return !IsIconic(support) && GetForegroundWindow() == support; }));
+    EXPECT_FALSE(IsZoomed(support));
+
+    SendMessageTimeoutA(support, WM_SYSCOMMAND, SC_MAXIMIZE, 0, SMTO_NORMAL, WaitBoundMs, nullptr);
+    SendMessageTimeoutA(support, WM_SYSCOMMAND, SC_MINIMIZE, 0, SMTO_NORMAL, WaitBoundMs, nullptr);
+    ASSERT_TRUE(IsIconic(support));
+    Choose(SupportItem, SupportClass, SupportCaption);
+    EXPECT_TRUE(PumpUntil([&] { return !IsIconic(support) && IsZoomed(support); })) << "not maximised again";
 }

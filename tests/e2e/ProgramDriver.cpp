@@ -10,25 +10,22 @@
 
 namespace {
 
-constexpr const char* TestFolderName = "Vendrel pro test";
 constexpr const char* StandaloneTrayClass = "__winex11_standalone_tray";
 constexpr const char* TrayIconClass = "__winex11_tray_icon";
 // Away from the top left, where the program's windows open and would cover it.
 constexpr POINT StandaloneTrayPlace{900, 700};
 
-// Taken apart as the program does, so that names in a double-byte code page
-// stay whole.
-std::string FolderOf(const std::string& path) { return forms::App::SplitPath(path).folder; }
-
-std::string TestFolder()
+std::wstring TestFolder(const std::wstring& name)
 {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    std::string folder = std::string(temp) + TestFolderName;
-    CreateDirectoryA(folder.c_str(), nullptr);
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring folder = temp + name;
+    CreateDirectoryW(folder.c_str(), nullptr);
     return folder;
 }
 
+// Taken apart as the program does, so that names in a double-byte code page
+// stay whole.
 std::string BaseName(const std::string& fileName) { return forms::App::SplitPath(fileName).baseName; }
 
 std::string ClassOf(HWND hwnd)
@@ -66,11 +63,11 @@ void MoveStandaloneTray()
 
 }  // namespace
 
-ProgramDriver::ProgramDriver(const std::string& fileName)
-    : exePath_(TestFolder() + "\\" + fileName), appName_(BaseName(fileName))
+ProgramDriver::ProgramDriver(const std::string& fileName, const std::wstring& folderName)
+    : folder_(TestFolder(folderName)), exePath_(folder_ + L"\\" + Widen(fileName)), appName_(BaseName(fileName))
 {
-    if (!CopyFileA(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE))
-        throw std::runtime_error("cannot copy the program to " + exePath_ + ": error " +
+    if (!CopyFileW(Widen(BuiltProgramPath()).c_str(), exePath_.c_str(), FALSE))
+        throw std::runtime_error("cannot copy the program to " + ExePath() + ": error " +
                                  std::to_string(GetLastError()));
     ForgetEverything();
 }
@@ -79,8 +76,8 @@ ProgramDriver::~ProgramDriver()
 {
     Kill();
     ForgetEverything();
-    DeleteFileA(exePath_.c_str());
-    RemoveDirectoryA(FolderOf(exePath_).c_str());  // once the last copy is gone
+    DeleteFileW(exePath_.c_str());
+    RemoveDirectoryW(folder_.c_str());  // once the last copy is gone
 }
 
 void ProgramDriver::ForgetEverything() const
@@ -93,12 +90,17 @@ void ProgramDriver::Start()
 {
     process_.reset();  // a copy still running would hold the chord
     const std::vector<HWND> iconsBefore = TrayIconWindows();
-    process_ = std::make_unique<ChildProcess>(exePath_, FolderOf(exePath_));
+    process_ = std::make_unique<ChildProcess>(exePath_, folder_);
     HWND hotkeyWindow = WaitForWindow(HotkeyWindowClass, HotkeyWindowCaption);
     if (!hotkeyWindow) throw std::runtime_error("the program showed no hotkey window");
     // Its start-up runs before the program's first message loop.
     if (!Answers(hotkeyWindow, WaitBoundMs)) throw std::runtime_error("the program does not answer");
-    // The notification area shows the new icon in its own time.
+    WaitForNewTrayIcon(iconsBefore);
+}
+
+// The notification area shows a new icon in its own time.
+bool ProgramDriver::WaitForNewTrayIcon(const std::vector<HWND>& iconsBefore)
+{
     trayIcon_ = nullptr;
     PumpUntil([&] {
         for (HWND icon : TrayIconWindows())
@@ -106,6 +108,22 @@ void ProgramDriver::Start()
         return trayIcon_ != nullptr;
     }, WaitBoundMs);
     MoveStandaloneTray();
+    return trayIcon_ != nullptr;
+}
+
+bool ProgramDriver::WaitForTrayIconBack()
+{
+    return PumpUntil([&] { return !IconShown(trayIcon_); }) && WaitForNewTrayIcon({});
+}
+
+void ProgramDriver::ChooseExit() const
+{
+    mouse::Click(trayIcon_, true);
+    HWND menu = WaitForPopupMenu();
+    if (!menu) return;
+    RECT r{};
+    GetWindowRect(menu, &r);
+    mouse::ClickAt({r.left + 20, r.bottom - 8});
 }
 
 void ProgramDriver::Kill() { process_.reset(); }
@@ -248,6 +266,14 @@ void Click(HWND button)
 }
 
 void ClickAndGoOn(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
 
 void SetText(HWND control, const std::string& text)
 {

@@ -34,15 +34,17 @@ struct MessageBoxSeen {
 
 class ProgramDriver {
 public:
-    // Copies the built exe as "<temp>\Vendrel pro test\<fileName>" and forgets
+    // Copies the built exe as "<temp>\<folderName>\<fileName>" and forgets
     // the settings and the Run value of that name.
-    explicit ProgramDriver(const std::string& fileName = "Duradarudo.exe");
+    explicit ProgramDriver(const std::string& fileName = "Duradarudo.exe",
+                           const std::wstring& folderName = L"Vendrel pro test");
     // Ends the program, forgets its settings and Run value, removes the copy.
     ~ProgramDriver();
     ProgramDriver(const ProgramDriver&) = delete;
     ProgramDriver& operator=(const ProgramDriver&) = delete;
 
-    const std::string& ExePath() const { return exePath_; }
+    std::string ExePath() const { return Narrow(exePath_); }
+    const std::wstring& ExePathW() const { return exePath_; }
     const std::string& AppName() const { return appName_; }
 
     // Starts the program and waits until its start-up has run: the hidden
@@ -57,6 +59,11 @@ public:
     // Wine's stand-alone notification area holds one child window per icon;
     // this one is the program's, null when it added none.
     HWND TrayIcon() const { return trayIcon_; }
+    // Once the icon has gone, waits for the program to add it again; TrayIcon()
+    // is then the new one.
+    bool WaitForTrayIconBack();
+    // Right click on the icon, then "E&xit", the menu's last item, with the mouse.
+    void ChooseExit() const;
     // The program's popup menu once it shows, null when none shows in time.
     HWND WaitForPopupMenu(DWORD timeoutMs = WaitBoundMs) const;
 
@@ -80,8 +87,10 @@ public:
 
 private:
     void ForgetEverything() const;
+    bool WaitForNewTrayIcon(const std::vector<HWND>& iconsBefore);
 
-    std::string exePath_;
+    std::wstring folder_;
+    std::wstring exePath_;
     std::string appName_;
     std::unique_ptr<ChildProcess> process_;
     HWND trayIcon_ = nullptr;
@@ -98,6 +107,8 @@ void Click(HWND button);
 // Clicks without waiting: for a button whose handler opens a modal box.
 void ClickAndGoOn(HWND button);
 void SetText(HWND control, const std::string& text);
+// The control that has the focus in the thread of a window.
+HWND FocusOf(HWND window);
 std::vector<std::string> ComboItems(HWND combo);
 
 }  // namespace controls

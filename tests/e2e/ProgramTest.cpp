@@ -213,6 +213,111 @@ TEST_F(FirstStart, OkSavesTheChoiceHoldsTheNewChordAtOnceAndTheNextStartAsksNoMo
     EXPECT_FALSE(program.HasWindow(SettingsWindowClass, SettingsWindowCaption));
 }
 
+namespace {
+
+// Where boxes of the hotkey row overlap, the later one lies on top: the middle of
+// a check box's square, and the left end of the key box's field.
+POINT SquareOf(HWND box)
+{
+    RECT r{};
+    GetWindowRect(box, &r);
+    return {r.left + 6, (r.top + r.bottom) / 2};
+}
+
+POINT FieldStartOf(HWND combo)
+{
+    RECT r{};
+    GetWindowRect(combo, &r);
+    return {r.left + 8, (r.top + r.bottom) / 2};
+}
+
+// Whether the screen around a point shows the window colour of a box's square or
+// an edit field, rather than the grey of a sibling's background painted over it.
+bool ShowsWindowColour(POINT at)
+{
+    HDC screen = GetDC(nullptr);
+    int matching = 0;
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx) matching += GetPixel(screen, at.x + dx, at.y + dy) == GetSysColor(COLOR_WINDOW);
+    ReleaseDC(nullptr, screen);
+    return matching >= 10;  // of 49; a tick or a letter covers the rest
+}
+
+bool HasFocus(HWND window, HWND control)
+{
+    HWND focus = controls::FocusOf(window);
+    return focus && (focus == control || GetParent(focus) == control);  // a combo box's field is its child
+}
+
+}  // namespace
+
+TEST_F(FirstStart, TheHotkeyRowTabsInOrderAndEachBoxTakesItsOwnClicksAndStaysWholeOnRepaint)
+{
+    ASSERT_TRUE(PumpUntil([&] { return HasFocus(w.window, w.ctrl); })) << "Control has not the focus";
+    for (HWND next : {w.alt, w.shift, w.key, w.ok, w.autostart, w.cancel, w.ctrl}) {
+        PressChord(0, VK_TAB);
+        EXPECT_TRUE(PumpUntil([&] { return HasFocus(w.window, next); })) << "Tab missed " << TextOf(next);
+    }
+    PressChord(MOD_SHIFT, VK_TAB);
+    EXPECT_TRUE(PumpUntil([&] { return HasFocus(w.window, w.cancel); }));
+
+    // Each click lands on the box under the pointer, not on its neighbour to the left.
+    mouse::ClickAt(SquareOf(w.alt));
+    EXPECT_TRUE(PumpUntil([&] { return !controls::IsChecked(w.alt); })) << "Alt did not take its click";
+    mouse::ClickAt(SquareOf(w.shift));
+    EXPECT_TRUE(PumpUntil([&] { return controls::IsChecked(w.shift); })) << "Shift did not take its click";
+    mouse::ClickAt(FieldStartOf(w.key));
+    EXPECT_TRUE(PumpUntil([&] { return HasFocus(w.window, w.key); })) << "the key box did not take its click";
+    EXPECT_TRUE(controls::IsChecked(w.ctrl));
+    EXPECT_FALSE(controls::IsChecked(w.alt));
+    EXPECT_TRUE(controls::IsChecked(w.shift));
+
+    // Each box repainted alone, as when it toggles or takes the focus, keeps off its neighbour.
+    for (HWND box : {w.shift, w.alt, w.ctrl})
+        RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    for (POINT at : {SquareOf(w.alt), SquareOf(w.shift), FieldStartOf(w.key)})
+        EXPECT_TRUE(PumpUntil([&] { return ShowsWindowColour(at); })) << "covered at " << at.x << "," << at.y;
+}
+
+TEST_F(FirstStart, OkAfterTheTrayWindowWasClosedBringsTheIconBackAndItsExitEndsTheProgram)
+{
+    mouse::DoubleClick(program.TrayIcon());
+    HWND tray = program.WaitForWindow(TrayWindowClass, TrayWindowCaption);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(tray) != FALSE; }));
+    PostMessageA(tray, WM_SYSCOMMAND, SC_CLOSE, 0);  // its close box
+    ASSERT_TRUE(WaitForChordFree(CtrlAlt, 'L'));
+
+    MessageBoxSeen saved = SaveAndWaitForConfirmation(program, w);
+    ASSERT_TRUE(program.Answer(saved));
+    ASSERT_TRUE(program.WaitForTrayIconBack());
+    EXPECT_TRUE(ChordIsHeld(CtrlAlt, 'L'));
+
+    program.ChooseExit();
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_TRUE(WaitForChordFree(CtrlAlt, 'L'));
+}
+
+TEST(Autostart, IsSetUpWithoutARunKeyFromAFolderNamedInChinese)
+{
+    ProgramDriver program("Duradarudo.exe", L"\u81EA\u52A8\u542F\u52A8 test");  // "自动启动"
+    RegDeleteTreeA(HKEY_CURRENT_USER, RunKey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, RunKey);
+    program.Start();
+    SettingsWindow w = WaitForSettingsWindow(program);
+    ASSERT_TRUE(AllFound(w));
+    controls::Click(w.autostart);
+    MessageBoxSeen saved = SaveAndWaitForConfirmation(program, w);
+    ASSERT_EQ(saved.text, SavedText);
+    ASSERT_TRUE(program.Answer(saved));
+
+    wchar_t run[MAX_PATH * 2] = {};
+    DWORD size = sizeof run;
+    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, Widen(RunKey).c_str(), Widen(program.AppName()).c_str(), RRF_RT_REG_SZ,
+                           nullptr, run, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(std::wstring(run), L"\"" + program.ExePathW() + L"\"");
+}
+
 TEST(RenamedCopy, KeepsSettingsAndARunValueOfItsOwn)
 {
     ProgramDriver original;
@@ -258,13 +363,7 @@ TEST_F(FirstStart, TheTrayMenuClosesOnAClickElsewhereAndExitEndsTheProgramSaving
     mouse::ClickAt(Elsewhere);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(menu); })) << "a click elsewhere left the menu open";
 
-    mouse::Click(icon, true);
-    menu = program.WaitForPopupMenu();
-    ASSERT_TRUE(menu);
-    RECT r{};
-    GetWindowRect(menu, &r);
-    mouse::ClickAt({r.left + 20, r.bottom - 8});  // "E&xit", the last item
-
+    program.ChooseExit();
     ASSERT_TRUE(program.WaitForExit());
     EXPECT_FALSE(IconShown(icon));
     EXPECT_TRUE(WaitForChordFree(CtrlAlt, 'L'));

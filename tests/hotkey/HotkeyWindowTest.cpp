@@ -93,12 +93,16 @@ TEST_F(HotkeyWindow, SettingsWithoutAChordDropTheOneBefore)
     }
 }
 
-TEST_F(HotkeyWindow, ApplyingNewSettingsReplacesTheChord)
+TEST_F(HotkeyWindow, ApplyingNewSettingsReplacesTheChordUnregisteringTheOldOneFirst)
 {
     HWND hwnd = frmHotKeys.hWnd();
     Store(settings::Shift, "1");
     Store(settings::Key, "7");
-    Module1::ApplyHotkeySettings(hwnd);
+    {
+        HotkeyCallRecorder calls;
+        Module1::ApplyHotkeySettings(hwnd);
+        EXPECT_EQ(calls.Calls(), (std::vector<std::string>{"Unregister 1", "Register 1 7 55"}));
+    }
     EXPECT_FALSE(ChordIsHeld(CtrlAlt, KeyL));
     EXPECT_TRUE(ChordIsHeld(CtrlAlt | MOD_SHIFT, '7'));
 }

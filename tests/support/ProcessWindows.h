@@ -5,12 +5,18 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+// Text between the ANSI code page and UTF-16.
+std::wstring Widen(std::string_view ansi);
+std::string Narrow(std::wstring_view wide);
 
 // A started process; it is ended, if still running, when the object goes.
 class ChildProcess {
 public:
     ChildProcess(const std::string& exePath, const std::string& workingDir = {});
+    ChildProcess(const std::wstring& exePath, const std::wstring& workingDir);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
