@@ -16,14 +16,15 @@
 set -euo pipefail
 . "$(dirname "$0")/wine-env.sh"
 cd "$root"
+choose_wine
 
 runs=${1:-10}
 bench_dir="$build_dir/bench"
 prefix="$build_dir/wineprefix-bench"
-cxx=i686-w64-mingw32-g++
+cxx=$([ "$preset" = mingw ] && echo i686 || echo x86_64)-w64-mingw32-g++
 mkdir -p "$bench_dir"
 
-[ -f "$build_dir/Duradarudo.exe" ] || { cmake --preset mingw && cmake --build --preset mingw; }
+[ -f "$build_dir/Duradarudo.exe" ] || { cmake --preset "$preset" && cmake --build --preset "$preset"; }
 
 cat >"$bench_dir/empty.cpp" <<'EOF'
 #include <windows.h>
@@ -167,7 +168,7 @@ read -r xvfb_pid n < <(start_xvfb)
 export DISPLAY=":$n" WINEPREFIX="$prefix"
 ensure_prefix "$prefix" unmanaged
 
-wine reg add 'HKCU\Software\VB and VBA Program Settings\Duradarudo\default' /v configured /d true /f >/dev/null 2>&1
-wine "$bench_dir/probe.exe" hotkey+icon "$(winepath -w "$build_dir/Duradarudo.exe" 2>/dev/null)" "$runs"
-wine "$bench_dir/probe.exe" hotkey "$(winepath -w "$bench_dir/minimal.exe" 2>/dev/null)" "$runs"
-wine "$bench_dir/probe.exe" exit "$(winepath -w "$bench_dir/empty.exe" 2>/dev/null)" "$runs"
+"${wine[@]}" reg add 'HKCU\Software\VB and VBA Program Settings\Duradarudo\default' /v configured /d true /f >/dev/null 2>&1
+"${wine[@]}" "$bench_dir/probe.exe" hotkey+icon "$("${wine[@]}" winepath -w "$build_dir/Duradarudo.exe" 2>/dev/null)" "$runs"
+"${wine[@]}" "$bench_dir/probe.exe" hotkey "$("${wine[@]}" winepath -w "$bench_dir/minimal.exe" 2>/dev/null)" "$runs"
+"${wine[@]}" "$bench_dir/probe.exe" exit "$("${wine[@]}" winepath -w "$bench_dir/empty.exe" 2>/dev/null)" "$runs"
