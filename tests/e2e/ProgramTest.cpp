@@ -215,20 +215,13 @@ TEST_F(FirstStart, OkSavesTheChoiceHoldsTheNewChordAtOnceAndTheNextStartAsksNoMo
 
 namespace {
 
-// Where boxes of the hotkey row overlap, the later one lies on top: the middle of
-// a check box's square, and the left end of the key box's field.
-POINT SquareOf(HWND box)
+// A point of a control's middle line, some pixels in from its left edge: the
+// middle of a check box's square at 6, the start of the key box's field at 8.
+POINT InFrom(HWND control, int pixels)
 {
     RECT r{};
-    GetWindowRect(box, &r);
-    return {r.left + 6, (r.top + r.bottom) / 2};
-}
-
-POINT FieldStartOf(HWND combo)
-{
-    RECT r{};
-    GetWindowRect(combo, &r);
-    return {r.left + 8, (r.top + r.bottom) / 2};
+    GetWindowRect(control, &r);
+    return {r.left + pixels, (r.top + r.bottom) / 2};
 }
 
 // Whether the screen around a point shows the window colour of a box's square or
@@ -262,11 +255,11 @@ TEST_F(FirstStart, TheHotkeyRowTabsInOrderAndEachBoxTakesItsOwnClicksAndStaysWho
     EXPECT_TRUE(PumpUntil([&] { return HasFocus(w.window, w.cancel); }));
 
     // Each click lands on the box under the pointer, not on its neighbour to the left.
-    mouse::ClickAt(SquareOf(w.alt));
+    mouse::ClickAt(InFrom(w.alt, 6));
     EXPECT_TRUE(PumpUntil([&] { return !controls::IsChecked(w.alt); })) << "Alt did not take its click";
-    mouse::ClickAt(SquareOf(w.shift));
+    mouse::ClickAt(InFrom(w.shift, 6));
     EXPECT_TRUE(PumpUntil([&] { return controls::IsChecked(w.shift); })) << "Shift did not take its click";
-    mouse::ClickAt(FieldStartOf(w.key));
+    mouse::ClickAt(InFrom(w.key, 8));
     EXPECT_TRUE(PumpUntil([&] { return HasFocus(w.window, w.key); })) << "the key box did not take its click";
     EXPECT_TRUE(controls::IsChecked(w.ctrl));
     EXPECT_FALSE(controls::IsChecked(w.alt));
@@ -275,7 +268,7 @@ TEST_F(FirstStart, TheHotkeyRowTabsInOrderAndEachBoxTakesItsOwnClicksAndStaysWho
     // Each box repainted alone, as when it toggles or takes the focus, keeps off its neighbour.
     for (HWND box : {w.shift, w.alt, w.ctrl})
         RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    for (POINT at : {SquareOf(w.alt), SquareOf(w.shift), FieldStartOf(w.key)})
+    for (POINT at : {InFrom(w.alt, 6), InFrom(w.shift, 6), InFrom(w.key, 8)})
         EXPECT_TRUE(PumpUntil([&] { return ShowsWindowColour(at); })) << "covered at " << at.x << "," << at.y;
 }
 

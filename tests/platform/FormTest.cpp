@@ -155,7 +155,7 @@ TEST(UnhandledError, ShowsTheErrorCaptionedWithTheTitleThenEndsTheProgram)
     std::string probe = self;
     probe = probe.substr(0, probe.find_last_of('\\') + 1) + "runtime_probe.exe";
 
-    ChildProcess child(probe);
+    ChildProcess child(Widen(probe));
     HWND box = WaitForWindowOf(child.Id(), "#32770", "Duradarudo");
     ASSERT_TRUE(box) << "no error box";
     EXPECT_EQ(MessageBoxText(box), "Run-time error '6':\n\nOverflow");

@@ -20,11 +20,6 @@ std::string Narrow(std::wstring_view wide)
     return ansi;
 }
 
-ChildProcess::ChildProcess(const std::string& exePath, const std::string& workingDir)
-    : ChildProcess(Widen(exePath), Widen(workingDir))
-{
-}
-
 ChildProcess::ChildProcess(const std::wstring& exePath, const std::wstring& workingDir)
 {
     STARTUPINFOW si{};

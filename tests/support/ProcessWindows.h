@@ -15,8 +15,7 @@ std::string Narrow(std::wstring_view wide);
 // A started process; it is ended, if still running, when the object goes.
 class ChildProcess {
 public:
-    ChildProcess(const std::string& exePath, const std::string& workingDir = {});
-    ChildProcess(const std::wstring& exePath, const std::wstring& workingDir);
+    explicit ChildProcess(const std::wstring& exePath, const std::wstring& workingDir = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
