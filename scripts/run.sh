@@ -22,8 +22,9 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "No display: Duradarudo runs on the virtual display :$n."
   echo "Look at it with: DISPLAY=:$n xwd -root -silent | convert xwd:- shot.png"
 fi
-# Wine turns Ctrl+C into a console Ctrl+C event, whose default handling ends the
-# process at once; the program's own Exit removes its icon first.
+# Ctrl+C reaches the whole foreground group: Wine's default handling of it ends
+# the program's process at once, and a virtual display started here ends too,
+# taking the program with it. Only the program's own Exit removes its icon first.
 echo "To end it: right-click its icon in the notification area and choose Exit;"
 echo "Ctrl+C here ends its process at once (and the virtual display, if this script started one)."
 export WINEPREFIX="$build_dir/wineprefix-run"
