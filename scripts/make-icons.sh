@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates every icon image and the About icon's data from the drawings in
+# Regenerates every icon image, and the icon directories, from the drawings in
 # res/ (AppIcon.svg, AboutIcon.svg). The results are committed beside them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,4 +8,4 @@ if ! command -v rsvg-convert >/dev/null; then
   exit 1
 fi
 python3 scripts/make_icons.py
-echo "make-icons: res/icons and src/about/AboutIcon.cpp written"
+echo "make-icons: res/icons written"

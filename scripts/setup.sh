@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build googletest
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386 xvfb xauth x11-utils
+  wine wine32:i386 fonts-wine xvfb xauth x11-utils
   x11-apps imagemagick librsvg2-bin python3 locales
 )
 

@@ -27,11 +27,22 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer prompts when a prefix is created.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
+# Wine's own fonts (Debian fonts-wine): Marlett draws the caption buttons, and the
+# "MS Sans Serif" bitmap faces measure text as Windows does. This Wine finds them
+# only in a prefix's windows\Fonts folder.
+wine_fonts=/usr/share/wine/fonts
+
 # Creates the prefix once; concurrent callers wait for the first one. With
 # "unmanaged" Wine draws its windows without asking a window manager: on Xvfb,
-# where there is none, it otherwise waits two seconds for every window it hides.
+# where there is none, it otherwise waits two seconds for every window it hides,
+# and windows have no title bar. The fonts are copied at every call, so that a
+# prefix made before them gets them too.
 ensure_prefix() {
   local prefix=$1 mode=${2:-}
+  if [ ! -f "$wine_fonts/marlett.ttf" ]; then
+    echo "Wine's fonts are missing ($wine_fonts): run scripts/setup.sh" >&2
+    return 1
+  fi
   mkdir -p "$prefix"
   (
     flock 9
@@ -45,6 +56,8 @@ ensure_prefix() {
       WINEPREFIX="$prefix" wineserver -w
       touch "$prefix/.duradarudo-ready"
     fi
+    mkdir -p "$prefix/drive_c/windows/Fonts"
+    cp -u "$wine_fonts"/* "$prefix/drive_c/windows/Fonts/"
   ) 9>"$prefix.lock"
 }
 

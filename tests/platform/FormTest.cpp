@@ -132,6 +132,27 @@ TEST_F(FormLifecycle, TheClientAreaHasTheDesignedSize)
     EXPECT_EQ(combo.bottom - combo.top, 315 / forms::TwipsPerPixelY());
 }
 
+int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
+{
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// Without Wine's own fonts in the prefix the caption buttons show as letters and
+// the forms' "MS Sans Serif" is drawn in a wider stand-in; they come as one set,
+// so Marlett, which has no stand-in, tells whether the set is there.
+TEST(Fonts, WinesCaptionButtonFaceIsInstalled)
+{
+    LOGFONTA marlett{};
+    marlett.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(marlett.lfFaceName, "Marlett", LF_FACESIZE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &marlett, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(found) << "Marlett is missing: scripts/wine-env.sh copies Wine's fonts into the prefix";
+}
+
 void CALLBACK QuitLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(1); }
 
 TEST(MessageLoop, EndsWhenNoFormIsLoaded)

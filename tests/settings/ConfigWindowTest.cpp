@@ -70,10 +70,17 @@ TEST_F(ConfigWindow, StandsAsDesignedAt96Dpi)
             EXPECT_GT(r.right - r.left, 0);
         }
     }
-    // The big labels are drawn in larger type than the check boxes.
+    // The big labels are drawn in larger type than the check boxes: a label that
+    // sizes itself is one line of its type tall, taller than a line of theirs.
     RECT title = ClientRectOf(Child("Static", "to lock screen"));
-    RECT check = ClientRectOf(frmConfig.chkCtrl1.hWnd());
-    EXPECT_GT(title.bottom - title.top, (check.bottom - check.top) / 2 + 8);
+    HWND check = frmConfig.chkCtrl1.hWnd();
+    HDC dc = GetDC(check);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(check, WM_GETFONT, 0, 0)));
+    TEXTMETRICA checkLine{};
+    GetTextMetricsA(dc, &checkLine);
+    SelectObject(dc, old);
+    ReleaseDC(check, dc);
+    EXPECT_GT(title.bottom - title.top, checkLine.tmHeight);
 }
 
 TEST_F(ConfigWindow, TabGoesThroughTheControlsInTheirOrderAndStartsOnControl)
