@@ -2,6 +2,8 @@
 
 #include "platform/RuntimeError.h"
 
+#include <windows.h>
+
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -111,6 +113,14 @@ std::string Hex(uint32_t value)
     char text[9];
     std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(value));
     return text;
+}
+
+std::wstring AnsiToWide(std::string_view text)
+{
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                        wide.data(), static_cast<int>(wide.size()))));
+    return wide;
 }
 
 }  // namespace forms

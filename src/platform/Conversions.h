@@ -27,5 +27,7 @@ std::string Str(int32_t value);
 // Hexadecimal text of a 32-bit number: upper-case digits, no prefix, no
 // leading zeros.
 std::string Hex(uint32_t value);
+// Text in the ANSI code page as UTF-16, for the few calls that keep text whole.
+std::wstring AnsiToWide(std::string_view text);
 
 }  // namespace forms

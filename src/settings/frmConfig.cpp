@@ -50,14 +50,6 @@ int CheckedIf(bool condition) { return condition ? 1 : 0; }
 // It is kept whole, in UTF-16, for a folder named outside the ANSI code page.
 std::wstring QuotedExecutablePath() { return L"\"" + forms::App::FullPathW() + L"\""; }
 
-std::wstring FromAnsi(const std::string& text)
-{
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                                        wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
 }  // namespace
 
 FrmConfig frmConfig;
@@ -81,7 +73,7 @@ forms::Boolean FrmConfig::AddAppToStartup(const std::wstring& appPath, const std
     if (RegCreateKeyExA(HKEY_CURRENT_USER, RunKeyPath, 0, nullptr, 0, RunKeyAccess, nullptr, run.put(), nullptr) !=
         ERROR_SUCCESS)
         return forms::False;
-    const LONG result = RegSetValueExW(run.get(), FromAnsi(appName).c_str(), 0, REG_SZ,
+    const LONG result = RegSetValueExW(run.get(), forms::AnsiToWide(appName).c_str(), 0, REG_SZ,
                                        reinterpret_cast<const BYTE*>(appPath.c_str()),
                                        static_cast<DWORD>((appPath.size() + 1) * sizeof(wchar_t)));
     return result == ERROR_SUCCESS ? forms::True : forms::False;

@@ -1,6 +1,7 @@
 #include "e2e/ProgramDriver.h"
 
 #include "platform/App.h"
+#include "platform/Conversions.h"
 #include "platform/SettingsStore.h"
 #include "support/BuiltProgram.h"
 #include "support/TestDesktop.h"
@@ -64,9 +65,9 @@ void MoveStandaloneTray()
 }  // namespace
 
 ProgramDriver::ProgramDriver(const std::string& fileName, const std::wstring& folderName)
-    : folder_(TestFolder(folderName)), exePath_(folder_ + L"\\" + Widen(fileName)), appName_(BaseName(fileName))
+    : folder_(TestFolder(folderName)), exePath_(folder_ + L"\\" + forms::AnsiToWide(fileName)), appName_(BaseName(fileName))
 {
-    if (!CopyFileW(Widen(BuiltProgramPath()).c_str(), exePath_.c_str(), FALSE))
+    if (!CopyFileW(forms::AnsiToWide(BuiltProgramPath()).c_str(), exePath_.c_str(), FALSE))
         throw std::runtime_error("cannot copy the program to " + ExePath() + ": error " +
                                  std::to_string(GetLastError()));
     ForgetEverything();

@@ -4,6 +4,7 @@
 #include "e2e/ProgramDriver.h"
 #include "e2e/Recorders.h"
 
+#include "platform/Conversions.h"
 #include "support/TestDesktop.h"
 
 #include <gtest/gtest.h>
@@ -305,7 +306,7 @@ TEST(Autostart, IsSetUpWithoutARunKeyFromAFolderNamedInChinese)
 
     wchar_t run[MAX_PATH * 2] = {};
     DWORD size = sizeof run;
-    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, Widen(RunKey).c_str(), Widen(program.AppName()).c_str(), RRF_RT_REG_SZ,
+    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, forms::AnsiToWide(RunKey).c_str(), forms::AnsiToWide(program.AppName()).c_str(), RRF_RT_REG_SZ,
                            nullptr, run, &size),
               ERROR_SUCCESS);
     EXPECT_EQ(std::wstring(run), L"\"" + program.ExePathW() + L"\"");

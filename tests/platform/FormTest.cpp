@@ -1,3 +1,4 @@
+#include "platform/Conversions.h"
 #include "platform/Form.h"
 #include "support/ProcessWindows.h"
 #include "support/TestDesktop.h"
@@ -176,7 +177,7 @@ TEST(UnhandledError, ShowsTheErrorCaptionedWithTheTitleThenEndsTheProgram)
     std::string probe = self;
     probe = probe.substr(0, probe.find_last_of('\\') + 1) + "runtime_probe.exe";
 
-    ChildProcess child(Widen(probe));
+    ChildProcess child(forms::AnsiToWide(probe));
     HWND box = WaitForWindowOf(child.Id(), "#32770", "Duradarudo");
     ASSERT_TRUE(box) << "no error box";
     EXPECT_EQ(MessageBoxText(box), "Run-time error '6':\n\nOverflow");

@@ -4,14 +4,6 @@
 
 #include <stdexcept>
 
-std::wstring Widen(std::string_view ansi)
-{
-    std::wstring wide(ansi.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
-                                                        wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
 std::string Narrow(std::wstring_view wide)
 {
     std::string ansi(wide.size() * 2, '\0');

@@ -8,8 +8,7 @@
 #include <string_view>
 #include <vector>
 
-// Text between the ANSI code page and UTF-16.
-std::wstring Widen(std::string_view ansi);
+// UTF-16 text in the ANSI code page; forms::AnsiToWide goes the other way.
 std::string Narrow(std::wstring_view wide);
 
 // A started process; it is ended, if still running, when the object goes.
